@@ -1,0 +1,173 @@
+#include "Bedrijf_u.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Every number of the input must be a number: NaN or an infinity would run through every
+// formula and end as nonsense texts, so the calculation stops with the field named.
+void EisGetal(float v, const char* veld) {
+    if (!std::isfinite(v))
+        throw EModelFout(std::string("Ongeldige invoer (geen getal): ") + veld);
+}
+
+void EisGetal(const TVoorraadPost& p, const char* veld) {
+    for (float v : {p.Hoev, p.Vem, p.Re, p.N, p.P, p.Ras, p.Vre})
+        EisGetal(v, veld);
+}
+
+void EisGetal(const TAankoopPost& p, const char* veld) {
+    for (float v : {p.Hoev, p.P, p.Re, p.Vem})
+        EisGetal(v, veld);
+}
+
+float Dagen(float maanden) { return static_cast<float>(std::min(maanden * 30.5L, 365.0L)); }
+
+} // namespace
+
+void TBedrijf::ZetInvoer(const TTvInvoer& I) {
+#define NEEM(veld)                                                                                              \
+    EisGetal(I.veld, #veld);                                                                                    \
+    veld = I.veld
+    Jaartal = I.Jaartal;
+    ModuleBEA = I.ModuleBEA;
+    ModuleBEP = I.ModuleBEP;
+    ModuleBEN = I.ModuleBEN;
+    Diercategorie = I.Diercategorie;
+    EvalNr = I.EvalNr;
+    for (int m = 1; m <= 3; ++m)
+        for (int k = 1; k <= 5; ++k)
+            EisGetal(I.Voorraden[m][k], "Voorraden");
+    Voorraden = I.Voorraden;
+    NEEM(BesteGk);
+    for (int m = 1; m <= 3; ++m)
+        for (int k = 1; k <= 2; ++k)
+            EisGetal(I.Aankoop[m][k], "Aankoop");
+    Aankoop = I.Aankoop;
+    NEEM(PcDrijfMk);
+    NEEM(PcDrijfPi);
+    NEEM(PcDrijfKa);
+    for (float v : I.Graasdieren)
+        EisGetal(v, "Graasdieren");
+    Graasdieren = I.Graasdieren;
+    GraasJa = I.GraasJa;
+    NEEM(MndWeidBMk);
+    NEEM(MndWeidOMk);
+    NEEM(MndZstvBMk);
+    NEEM(MndZstvOMk);
+    NEEM(UurWeidBMk);
+    NEEM(UurWeidOMk);
+    NEEM(MndWeidOKa);
+    NEEM(MndWeidOPi);
+    NEEM(MndWeidBKa);
+    NEEM(MndWeidBPi);
+    NEEM(UurWeidOKa);
+    NEEM(UurWeidOPi);
+    NEEM(UurWeidBKa);
+    NEEM(UurWeidBPi);
+    Ras = I.Ras;
+    NEEM(VemDekking);
+    NEEM(nKoe);
+    NEEM(nPink);
+    NEEM(nKalf);
+    NEEM(LftJvAan);
+    NEEM(LftJvAfv);
+    NEEM(MelkLev);
+    NEEM(Vet);
+    NEEM(Eiwit);
+    NEEM(Ureum);
+    NEEM(OppGrasL);
+    NEEM(OppGrasN);
+    NEEM(OppGrasH);
+    NEEM(OppBouwL);
+    NEEM(OppBouwN);
+    NEEM(OppBouwH);
+    TypeStal = I.TypeStal;
+    MstAfvOpg = I.MstAfvOpg;
+    NEEM(DrijfAfv);
+    NEEM(DrijfAan);
+    NEEM(DrijfMais);
+    NEEM(DrijfBouw);
+    NEEM(KasBouw);
+    NEEM(KasGras);
+    NEEM(UreumBouw);
+    NEEM(UreumGras);
+    NEEM(MethBouw1);
+    NEEM(MethBouw2);
+    NEEM(MethBouw3);
+    NEEM(MethGras1);
+    NEEM(MethGras2);
+    NEEM(MethGras3);
+    NEEM(OppMaisH);
+    NEEM(OppMaisN);
+    NEEM(OppMaisL);
+    NEEM(AfvoerVgP);
+    NEEM(AfvoerGkP);
+    NEEM(AfvoerSmP);
+    NEEM(BepNormGk1);
+    NEEM(BepNormGk2);
+    NEEM(BepNormSm1);
+    NEEM(BepNormSm2);
+    GrondGras = I.GrondGras;
+    GrondMais = I.GrondMais;
+    GtGras = I.GtGras;
+    GtMais = I.GtMais;
+    NEEM(ToedNKmMais);
+    NEEM(MestVoor1jan);
+    NEEM(MestNgeh1jan);
+    NEEM(MestVoor31dec);
+    NEEM(MestNgeh31dec);
+#undef NEEM
+
+    // Young stock only: no cows and no milk, whatever the record holds.
+    if (Diercategorie == "JV") {
+        nKoe = 0;
+        MelkLev = 0;
+        Vet = 0;
+        Eiwit = 0;
+        Ureum = 0;
+    }
+
+    DagenWeidMk = Dagen(MndWeidBMk + MndWeidOMk);
+    DagenZstvMk = Dagen(MndZstvBMk + MndZstvOMk);
+    DagenWeidPi = Dagen(MndWeidBPi + MndWeidOPi);
+    DagenWeidKa = Dagen(MndWeidBKa + MndWeidOKa);
+}
+
+void TBedrijf::Bereken(const TTvInvoer& Invoer, TTvUitvoer& Uitvoer) {
+    ZetInvoer(Invoer);
+
+    if (Jaartal > 2015 && OnMelding)
+        OnMelding("Voor " + IntNaarTekst(Jaartal) + " zijn nog geen gebruiksnormen ingebouwd.\n" +
+                  "Er wordt gerekend met de gebruiksnormen van 2015.");
+
+    (void)Uitvoer;
+}
+
+int TBedrijf::RasIndex() const {
+    switch (Letter(Ras)) {
+    case 'N':
+        return 1;
+    case 'K':
+        return 2;
+    case 'J':
+        return 3;
+    default:
+        throw EModelFout("Onbekend type: " + Ras);
+    }
+}
+
+float TBedrijf::OppervlakteGras() const {
+    return static_cast<float>(static_cast<long double>(OppGrasL) + OppGrasN + OppGrasH);
+}
+float TBedrijf::OppervlakteMais() const {
+    return static_cast<float>(static_cast<long double>(OppMaisL) + OppMaisN + OppMaisH);
+}
+float TBedrijf::OppervlakteBouwland() const {
+    return static_cast<float>(static_cast<long double>(OppBouwL) + OppBouwN + OppBouwH);
+}
+float TBedrijf::MelkPerKoe() const { return static_cast<float>(Deel(MelkLev, nKoe)); }
+float TBedrijf::MelkPerHa() const {
+    return static_cast<float>(Deel(MelkLev, static_cast<long double>(OppervlakteGras()) + OppervlakteBouwland()));
+}

@@ -1,0 +1,74 @@
+#include "Tarvolingrade_t.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdint>
+
+long double Deel(long double a, long double b) {
+    if (b == 0)
+        return 0;
+    return a / b;
+}
+
+long double RoundHalfEven(long double x) {
+    // nearbyint follows the current rounding mode, which this program never changes
+    // from round-to-nearest-even.
+    return std::nearbyint(x);
+}
+
+int RoundInt(long double x, const char* wie) {
+    if (std::isnan(x) || std::isinf(x))
+        throw EModelFout(std::string(wie) + ": ongeldige waarde (geen getal)");
+    const long double r = RoundHalfEven(x);
+    if (r <= static_cast<long double>(INT_MIN))
+        return INT_MIN;
+    if (r >= static_cast<long double>(INT_MAX))
+        return INT_MAX;
+    return static_cast<int>(r);
+}
+
+int Interpoleer(std::span<const int> X, std::span<const int> Y, int x) {
+    if (X.size() < 2 || Y.size() < X.size() - 1)
+        throw EModelFout("Interpoleer: tabel te klein");
+    if (X[1] == -1)
+        return Y[0];
+
+    long long lowX = -1, yLow = 0;
+    long long highX = INT_MAX, yHigh = 0;
+    for (std::size_t i = 0; X[i] > -1 && i < X.size() - 1; ++i) {
+        if (X[i] == x)
+            return Y[i];
+        if (X[i] <= x && X[i] > lowX) {
+            lowX = X[i];
+            yLow = Y[i];
+        }
+        if (X[i] > x && X[i] < highX) {
+            highX = X[i];
+            yHigh = Y[i];
+        }
+    }
+    // Without a point on either side there is no line to follow.
+    if (lowX == -1 || highX == INT_MAX)
+        throw EModelFout("Interpoleer: waarde buiten de tabel: " + IntNaarTekst(x));
+
+    const long long dy = yHigh - yLow;
+    const long long product = dy * static_cast<long long>(x); // 64 bits: no overflow
+    const long double dx = static_cast<long double>(highX - lowX);
+    const long double y = yLow + product / dx - dy / dx * lowX;
+    return RoundInt(y, "Interpoleer");
+}
+
+std::string IntNaarTekst(int i) { return std::to_string(i); }
+
+float FpcmFactor(float Vet, float Eiwit) {
+    return static_cast<float>(0.116L * Vet + 0.337L + 0.06L * Eiwit);
+}
+
+float FpcmPerDag(float Melk, float Vet, float Eiwit, int Dagen) {
+    return static_cast<float>((0.116L * Vet + 0.337L + 0.06L * Eiwit) * Melk / Dagen);
+}
+
+std::string VerwijderSpaties(std::string S) {
+    std::erase(S, ' ');
+    return S;
+}
