@@ -178,3 +178,13 @@ TEST(Bedrijf, NotANumberInTheInputIsAClearError) {
     in.Graasdieren[13] = -INFINITY;
     EXPECT_THROW(b.Bereken(in, uit), EModelFout);
 }
+
+TEST(Bedrijf, EmptyRecordCalculatesWithoutFailure) {
+    TBedrijf b;
+    TTvUitvoer uit{};
+    EXPECT_NO_THROW(b.Bereken(TTvInvoer{}, uit));
+    TTvInvoer in{};
+    in.Diercategorie = "JV";
+    in.Jaartal = 2016;
+    EXPECT_NO_THROW(b.Bereken(in, uit));
+}
