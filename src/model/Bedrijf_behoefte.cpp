@@ -64,10 +64,23 @@ long double Waarde(const TCumulatie& c, float maanden) {
     return Interpoleer(c.X, c.Y, d);
 }
 
-const TCumulatie kPinkACum = Cumuleer(kPinkA, 12);
-const TCumulatie kPinkBCum = Cumuleer(kPinkB, 12);
-const TCumulatie kKalfACum = Cumuleer(kKalfA, 0);
-const TCumulatie kKalfBCum = Cumuleer(kKalfB, 0);
+// Built once, on first use.
+const TCumulatie& PinkA() {
+    static const TCumulatie c = Cumuleer(kPinkA, 12);
+    return c;
+}
+const TCumulatie& PinkB() {
+    static const TCumulatie c = Cumuleer(kPinkB, 12);
+    return c;
+}
+const TCumulatie& KalfA() {
+    static const TCumulatie c = Cumuleer(kKalfA, 0);
+    return c;
+}
+const TCumulatie& KalfB() {
+    static const TCumulatie c = Cumuleer(kKalfB, 0);
+    return c;
+}
 
 // Heifers, months 12..28: the need over the stay per year of stay.
 long double PinkenTabel(const TCumulatie& c, float LftJvAan, float LftJvAfv) {
@@ -122,19 +135,19 @@ float TBedrijf::VemBehoefteKoe() const {
 }
 
 float TBedrijf::JvTabelPinkenA() const {
-    return static_cast<float>(PinkenTabel(kPinkACum, LftJvAan, LftJvAfv));
+    return static_cast<float>(PinkenTabel(PinkA(), LftJvAan, LftJvAfv));
 }
 
 float TBedrijf::JvTabelPinkenB() const {
-    return static_cast<float>(PinkenTabel(kPinkBCum, LftJvAan, LftJvAfv) * DagenWeidPi / 365);
+    return static_cast<float>(PinkenTabel(PinkB(), LftJvAan, LftJvAfv) * DagenWeidPi / 365);
 }
 
 float TBedrijf::JvTabelKalverenA() const {
-    return static_cast<float>(KalverenTabel(kKalfACum, LftJvAan, LftJvAfv));
+    return static_cast<float>(KalverenTabel(KalfA(), LftJvAan, LftJvAfv));
 }
 
 float TBedrijf::JvTabelKalverenB() const {
-    return static_cast<float>(KalverenTabel(kKalfBCum, LftJvAan, LftJvAfv) * DagenWeidKa / 365);
+    return static_cast<float>(KalverenTabel(KalfB(), LftJvAan, LftJvAfv) * DagenWeidKa / 365);
 }
 
 float TBedrijf::JvPinkenA() const {

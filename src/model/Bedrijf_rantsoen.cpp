@@ -311,8 +311,9 @@ float TBedrijf::AandeelVoerz(std::string_view Voersoort) const {
     if (soort != 'G' && soort != 'K' && soort != 'M' && soort != 'N' && soort != 'S')
         throw EModelFout("AandeelVoerz: Onbekend soort voer: " + std::string(Voersoort));
     const long double D = static_cast<long double>(DagenWeidMk) + DagenZstvMk;
-    // No summer days, nothing eaten in the summer.
-    if (D <= 0) return 0;
+    // No summer days, or no cows to spend them at pasture or in the house: nothing is
+    // eaten in the summer, as on a farm with young stock only.
+    if (D <= 0 || nKoe == 0) return 0;
 
     // Amounts in kg dry matter and energy in VEM per kg dry matter.
     const long double qVG = Verbruik("VG"), qGK = Verbruik("GK"), qSM = Verbruik("SM"),

@@ -104,6 +104,13 @@ float TBedrijf::VemVerbruikGraas(std::string_view Soort) const {
     const int k = VoerIndex(Soort);
     if (k == 0) throw EModelFout("VemVerbruikGraas: Onbekende voersoort: " + std::string(Soort));
 
+    // Most farms keep no other grazing animals on their own feed: then nothing is eaten
+    // and nothing moves, without looking at the stocks.
+    bool dieren = false;
+    for (int i = 1; i <= 13; ++i)
+        dieren = dieren || (!GraasJa[i] && Graasdieren[i] != 0);
+    if (!dieren) return 0;
+
     if (Jaartal < 2009) {
         // Maize silage and wet by-products were one figure then, shared by their stocks.
         long double aandeel = 1;

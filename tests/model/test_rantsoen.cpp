@@ -539,19 +539,20 @@ void AllesEindig(const TBedrijf& b) {
 
 } // namespace
 
-// Grazing months but no cows: the daily figures per cow are 0, the shares finite.
+// Grazing months but no cows: no summer share, as on a young-stock farm; everything else
+// stays finite.
 TEST(AandeelVoerz, GrazingWithoutCowsIsFinite) {
     TTvInvoer in = Melkvee();
     in.nKoe = 0;
     const TBedrijf b = Bedrijf(in);
     AllesEindig(b);
     for (const char* k : {"GK", "SM", "NAT", "KV", "MP"}) {
-        const float s = b.AandeelVoerz(k);
-        EXPECT_GE(s, 0) << k;
-        EXPECT_LE(s, 1) << k;
+        EXPECT_EQ(b.AandeelVoerz(k), 0) << k;
+        EXPECT_EQ(b.AandeelVoerzTotaal(k, 'W'), 1) << k;
     }
     AllesEindig(Bedrijf(Ruwvoer(2010, 0, 6, 0)));
-    AllesEindig(Bedrijf(Ruwvoer(2010, 0, 0, 0)));
+    AllesEindig(Bedrijf(Ruwvoer(2010, 0, 0, 6)));
+    AllesEindig(Bedrijf(Ruwvoer(2008, 0, 0, 0)));
 }
 
 // Closing stocks above opening stock plus increase for every kind.
