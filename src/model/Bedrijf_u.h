@@ -6,6 +6,10 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+
+// Share of a cow's full intake taken at pasture with Uren hours a day there (0..1).
+float UrenFactor(float Uren);
 
 class TBedrijf {
 public:
@@ -26,6 +30,66 @@ public:
     float OppervlakteBouwland() const;
     float MelkPerKoe() const;
     float MelkPerHa() const;
+
+    // Feed stocks and contents. Soort is a feed kind: "GK"/"SM"/"NAT" (or "NT")/"KV"/"MP"
+    // by its first letter, or exactly "VG" for fresh grass. Component: "HOEV", "VEM",
+    // "VRE", "RE", "N" or "P".
+    //
+    // Stock balance (opening + increase - closing) with the feed losses of the variant:
+    // the amount for "HOEV", else the component's total (amount x content).
+    float Voorraad(std::string_view Soort, std::string_view Component) const;
+    // VEM of a feed kind eaten in a year by the other grazing animals whose feed is not
+    // kept apart.
+    float VemVerbruikGraas(std::string_view Soort) const;
+    // Content of a feed kind as fed to the other grazing animals.
+    float GehaltevoerGraas(std::string_view Soort, std::string_view Component) const;
+    // Use by the herd: the stock balance less the other grazing animals' part.
+    float VerbruikStal(std::string_view Soort, std::string_view Component) const;
+    // Content per kg in the stock balance; for "VG" the fresh-grass content.
+    float Gehalte(std::string_view Soort, std::string_view Component) const;
+    // Content per kg as used by the herd.
+    float GehalteVerbruik(std::string_view Soort, std::string_view Component) const;
+
+    // Energy need, kVEM a year (young-stock tables in VEM).
+    float VemBehoefteKoe() const;
+    float VemToeslagVast() const;
+    float VemToeslagWeiden() const;
+    float JvTabelPinkenA() const;
+    float JvTabelPinkenB() const;
+    float JvTabelKalverenA() const;
+    float JvTabelKalverenB() const;
+    // VEM per animal per day; the B figures per grazing day.
+    float JvPinkenA() const;
+    float JvPinkenB() const;
+    float JvKalverenA() const;
+    float JvKalverenB() const;
+    float VemBehoeftePink() const;
+    float VemBehoefteKalf() const;
+    float VemBehoefteTotaal() const;
+
+    // Ration allocation over fresh grass, grass silage and maize silage.
+    float AandeelGrasWeideperiode() const;
+    float VemUitRuwvoer() const;
+    // Grass dry matter eaten a year under "WEIDB", "WEIDO", "ZSTVB", "ZSTVO" or "TOTAAL".
+    float OpnameDsGras(std::string_view Systeem) const;
+    // kVEM of the roughage need covered by fresh grass (A), grass silage (B), maize silage (C).
+    float VemVerdelingA() const;
+    float VemVerdelingB() const;
+    float VemVerdelingC() const;
+    // Content per VEM of fresh grass, of the farm's silage and of maize silage.
+    float Geh_per_VEM(std::string_view Soort) const;
+    float Geh_per_VEMKuil(std::string_view Soort) const;
+    float Geh_per_VEMSM(std::string_view Soort) const;
+    bool KuilAanwezig() const;
+    bool SnijmaisAanwezig() const;
+    // Amount of a feed kind used a year: kg dry matter, kg product for "KV" and "MP".
+    float Verbruik(std::string_view Voersoort) const;
+    // Intake room of the cows in the summer left beside VersGras kg fresh grass.
+    float OpnameCapaciteit(float VersGras) const;
+    // Share of a feed kind's yearly energy eaten in the summer.
+    float AandeelVoerz(std::string_view Voersoort) const;
+    // Share of a feed kind eaten in Periode: 'J' year, 'Z' summer, 'W' winter.
+    float AandeelVoerzTotaal(std::string_view Voersoort, char Periode) const;
 
     // Copies the input (step 1 of the calculation) and derives the grazing days (step 2),
     // without computing anything; the calculation starts with it.
@@ -65,4 +129,8 @@ public:
     float BepNormGk1 = 0, BepNormGk2 = 0, BepNormSm1 = 0, BepNormSm2 = 0;
     std::string GrondGras, GrondMais, GtGras, GtMais;
     float ToedNKmMais = 0, MestVoor1jan = 0, MestNgeh1jan = 0, MestVoor31dec = 0, MestNgeh31dec = 0;
+
+private:
+    // The one computation behind VemVerdelingA ('A'), B ('B') and C ('C').
+    long double VemVerdeling(char Welk) const;
 };

@@ -7,6 +7,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 // Every failure of the model: what() is the Dutch message the user sees.
 class EModelFout : public std::runtime_error {
@@ -282,4 +283,6 @@ long double RoundHalfEven(long double x);
 
 // The character at position i (0-based) of a code, or '\0' past its end, so a short or
 // empty code falls through to the routine's own "unknown" message.
-inline char Letter(const std::string& code, std::size_t i = 0) { return i < code.size() ? code[i] : '\0'; }
+inline char Letter(std::string_view code, std::size_t i = 0) {
+    return i < code.size() ? code[i] : '\0';
+}
