@@ -20,6 +20,11 @@ std::string Samen(const char* const* begin, const char* const* end) {
     return s;
 }
 
+const std::string& ModuleKeuzes() {
+    static const std::string s = Samen(ModuleTeksten.data(), ModuleTeksten.data() + ModuleTeksten.size());
+    return s;
+}
+
 const std::string& EvaluatieKeuzes() {
     static const std::string s =
         Samen(EvaluatieTeksten.data(), EvaluatieTeksten.data() + EvaluatieTeksten.size());
@@ -34,6 +39,7 @@ std::vector<TBesturingDef> Pagina0() {
          .Opschrift = "Module",
          .Standaard = "0",
          .Hint = "Toegepaste modules in berekening",
+         .Keuzes = ModuleKeuzes().c_str(),
          .Groep = "GrpOpties",
          .Rij = 0},
         {.Naam = "SpeJaartal",
@@ -1053,13 +1059,13 @@ const std::vector<TGroepDef>& Groepen() {
             {"GrpMest", "Type of manure", 1, 1, 0},
             {"GrpMelk", "Milk delivery", 1, 2, 0},
             {"GrpBeweiding", "Grazing", 1, 0, 1},
-            {"GrpBodem", "Soil", 1, 1, 1, 2},
-            {"GrpExcretie", "", 1, 3, 0, 1, true},
+            {"GrpBodem", "Soil", 1, 1, 1},
+            {"GrpExcretie", "", 1, 2, 1, true},
             {"PnlGraas", "Other present grazing animals", 2, 0, 0},
-            {"GrpGraasTabel", "", 2, 1, 0, 1, true},
+            {"GrpGraasTabel", "", 2, 1, 0, true},
             {"GrpMstafv", "Type of manure disposal", 6, 0, 0},
             {"GrpMestBEA", "Manure and fertilizer", 6, 1, 0},
-            {"GrpMethoden", "Application of liquid manure", 6, 0, 1, 2},
+            {"GrpMethoden", "Application of liquid manure", 6, 0, 1},
             {"GrpStal", "Housing", 6, 2, 0},
             {"GrpMaisBEP", "Arable land", 7, 0, 0},
             {"GrpAfvoer", "Silage removal  from the farm", 7, 1, 0},
@@ -1069,7 +1075,7 @@ const std::vector<TGroepDef>& Groepen() {
             {"GrpMestBEN", "Opening- and closing manure stock", 8, 2, 0},
         };
         for (int i = 1; i <= 13; ++i)
-            v.push_back({PnlGraasNamen()[i].c_str(), "", 2, i, 2, 1, true, "GrpGraasTabel"});
+            v.push_back({PnlGraasNamen()[i].c_str(), "", 2, i, 2, true, "GrpGraasTabel"});
         return v;
     }();
     return g;

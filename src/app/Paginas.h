@@ -65,7 +65,7 @@ struct TBesturingDef {
                                 // the text of Edt and Lbl
     const char* Hint = "";      // design hint
     const char* Keuzes = "";    // items of a Cbx, separated by '|'
-    const char* Groep = "";     // object name of its group box or panel ("" = the page)
+    const char* Groep = "";     // object name of its group box or panel
     int Rij = 0;
     int Kolom = 1; // column of the control; its caption goes to column 0
     int Tag = 0;
@@ -76,14 +76,14 @@ struct TBesturingDef {
     const char* ResetTekst = "";
 };
 
-// A group box or panel on an input page, placed in the page's grid.
+// A group box or panel on an input page. The groups of a page stand in columns (Kolom),
+// each column ordered by Rij; a group inside another takes the cell (Rij, Kolom) there.
 struct TGroepDef {
     const char* Naam;
-    const char* Opschrift; // "" for a panel without a frame caption
+    const char* Opschrift; // the frame caption of a group box
     int Pagina;
     int Rij;
     int Kolom;
-    int RijSpan = 1;
     bool Paneel = false;     // a frame without caption (the radio-button panels)
     const char* Binnen = ""; // the group it sits in ("" = the page)
 };

@@ -32,6 +32,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 
@@ -279,20 +280,24 @@ void TFrmHoofdFormulier::BouwPaginas() {
 }
 
 void TFrmHoofdFormulier::BouwBesturingen(int pagina, QWidget* inhoud) {
-    auto* paginaGrid = new QGridLayout(inhoud);
-    paginaGrid->setContentsMargins(8, 8, 8, 8);
-    paginaGrid->setHorizontalSpacing(12);
+    // Pages without a table are built by their own code, which sets the layout.
+    bool heeftGroepen = false;
+    for (const auto& g : Groepen())
+        heeftGroepen = heeftGroepen || g.Pagina == pagina;
+    if (!heeftGroepen) return;
 
-    // Group boxes and panels, the nested ones after their parents.
+    // The groups of a page stand in columns, each column from the top down.
+    auto* kolommen = new QHBoxLayout(inhoud);
+    kolommen->setContentsMargins(8, 8, 8, 8);
+    kolommen->setSpacing(12);
+    std::map<int, QVBoxLayout*> kolom;
     std::map<QString, QGridLayout*> grids;
-    for (const auto& g : Groepen()) {
-        if (g.Pagina != pagina) continue;
-        QWidget* ouder = inhoud;
-        QGridLayout* ouderGrid = paginaGrid;
-        if (*g.Binnen) {
-            ouderGrid = grids.at(Tekst(g.Binnen));
-            ouder = ouderGrid->parentWidget();
-        }
+    std::vector<const TGroepDef*> boven;
+    for (const auto& g : Groepen())
+        if (g.Pagina == pagina && !*g.Binnen) boven.push_back(&g);
+    std::stable_sort(boven.begin(), boven.end(),
+                     [](const TGroepDef* a, const TGroepDef* b) { return a->Rij < b->Rij; });
+    const auto maakGroep = [&](const TGroepDef& g, QWidget* ouder) {
         QWidget* box = nullptr;
         if (g.Paneel)
             box = new QFrame(ouder);
@@ -301,16 +306,34 @@ void TFrmHoofdFormulier::BouwBesturingen(int pagina, QWidget* inhoud) {
         box->setObjectName(Tekst(g.Naam));
         auto* grid = new QGridLayout(box);
         if (g.Paneel) grid->setContentsMargins(0, 0, 0, 0);
-        ouderGrid->addWidget(box, g.Rij, g.Kolom, g.RijSpan, 1, Qt::AlignTop);
         grids[box->objectName()] = grid;
+        return box;
+    };
+    for (const TGroepDef* g : boven) {
+        QVBoxLayout*& k = kolom[g->Kolom];
+        if (!k) {
+            k = new QVBoxLayout;
+            k->setSpacing(8);
+        }
+        k->addWidget(maakGroep(*g, inhoud));
     }
-    if (pagina < kAantalInvoerPaginas) {
-        paginaGrid->setRowStretch(paginaGrid->rowCount(), 1);
-        paginaGrid->setColumnStretch(paginaGrid->columnCount(), 1);
+    for (auto& [nr, k] : kolom) {
+        k->addStretch(1);
+        kolommen->addLayout(k);
+    }
+    kolommen->addStretch(1);
+    // Panels inside a group, in the cell the table gives them.
+    for (const auto& g : Groepen()) {
+        if (g.Pagina != pagina || !*g.Binnen) continue;
+        QGridLayout* ouderGrid = grids.at(Tekst(g.Binnen));
+        ouderGrid->addWidget(maakGroep(g, ouderGrid->parentWidget()), g.Rij, g.Kolom);
     }
 
     for (const auto& def : PaginaBesturingen(pagina)) {
-        QGridLayout* grid = *def.Groep ? grids.at(Tekst(def.Groep)) : paginaGrid;
+        const auto gevonden = grids.find(Tekst(def.Groep));
+        if (gevonden == grids.end())
+            throw std::logic_error(std::string("No group for the control ") + def.Naam);
+        QGridLayout* grid = gevonden->second;
         QWidget* ouder = grid->parentWidget();
         QWidget* w = nullptr;
         switch (def.Soort) {
@@ -327,9 +350,12 @@ void TFrmHoofdFormulier::BouwBesturingen(int pagina, QWidget* inhoud) {
             w = s;
             break;
         }
-        case TSoort::Edt:
-            w = new QLineEdit(Tekst(def.Standaard), ouder);
+        case TSoort::Edt: {
+            auto* e = new QLineEdit(Tekst(def.Standaard), ouder);
+            e->setMinimumWidth(260);
+            w = e;
             break;
+        }
         case TSoort::Spe: {
             auto* e = new NumEdit(ouder);
             e->setRange(def.Min, def.Max);
@@ -383,6 +409,9 @@ void TFrmHoofdFormulier::BouwBesturingen(int pagina, QWidget* inhoud) {
             if (opschrift) opschrift->setVisible(false);
         }
     }
+    // Controls keep their natural width; the free space goes to the right.
+    for (auto& [naam, grid] : grids)
+        grid->setColumnStretch(grid->columnCount(), 1);
 }
 
 void TFrmHoofdFormulier::Koppel() {

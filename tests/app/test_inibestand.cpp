@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "QtPrinten.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -5,6 +5,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "QtPrinten.h"
+
 #include <gtest/gtest.h>
 
 namespace {

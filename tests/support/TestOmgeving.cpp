@@ -1,5 +1,6 @@
 #include "TestOmgeving.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,4 +70,9 @@ QByteArray TTestOmgeving::Lees(const QString& pad) const {
     QFile f(pad);
     if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll();
+}
+
+void KiesAlsGebruiker(QComboBox* lijst, int index) {
+    lijst->setCurrentIndex(index);
+    emit lijst->activated(index);
 }

@@ -13,6 +13,11 @@
 #include <memory>
 #include <vector>
 
+class QComboBox;
+
+// Chooses an item of a list as the user does: the handlers bound to activated() run.
+void KiesAlsGebruiker(QComboBox* lijst, int index);
+
 class TOpgenomenBerichten : public TBerichten {
 public:
     struct TBericht {
