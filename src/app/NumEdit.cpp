@@ -15,6 +15,8 @@ std::optional<double> Lees(const QString& text) {
 
 NumEdit::NumEdit(QWidget* parent) : QAbstractSpinBox(parent) {
     setKeyboardTracking(true);
+    // The wheel never moves the focus here: scrolling a page passes over the edits.
+    setFocusPolicy(Qt::StrongFocus);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     connect(lineEdit(), &QLineEdit::textChanged, this, [this] { emit changed(); });
     connect(this, &QAbstractSpinBox::editingFinished, this, [this] { afterEditing(); });

@@ -704,6 +704,16 @@ void TFrmHoofdFormulier::FormResize() {
 }
 
 bool TFrmHoofdFormulier::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        // Turning the wheel to scroll a page must not change the number or the choice
+        // that happens to pass under the mouse: only a focused input takes the wheel.
+        auto* w = qobject_cast<QWidget*>(watched);
+        const bool invoer = qobject_cast<QComboBox*>(watched) || qobject_cast<QAbstractSpinBox*>(watched);
+        if (invoer && w->window() == this && !w->hasFocus() && w->parentWidget()) {
+            QCoreApplication::sendEvent(w->parentWidget(), event);
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         const auto* k = static_cast<QKeyEvent*>(event);
         const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;

@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include "QtPrinten.h"
 
@@ -703,5 +704,30 @@ TEST_F(HoofdFormulierTest, EnterOpPagina1) {
     QTest::keyClick(w->SpenKoe, Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), w->SpenKalf);
     EXPECT_EQ(w->SpenKoe->text(), "80");
+}
+} // namespace
+
+namespace {
+// --- Mouse wheel ---
+
+void Wiel(QWidget* w) {
+    const QPointF midden = QRectF(w->rect()).center();
+    QWheelEvent e(midden, w->mapToGlobal(midden), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(w, &e);
+}
+
+TEST_F(HoofdFormulierTest, WielVeranderdAlleenEenInvoerMetFocus) {
+    Maak();
+    Toon();
+    w->EdtNaam->setFocus();
+    Wiel(w->SpeJaartal);
+    Wiel(w->CbxModule);
+    EXPECT_EQ(w->SpeJaartal->text(), "2011");
+    EXPECT_EQ(w->CbxModule->currentIndex(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), w->EdtNaam);
+    w->SpeJaartal->setFocus();
+    Wiel(w->SpeJaartal);
+    EXPECT_EQ(w->SpeJaartal->text(), "2012");
 }
 } // namespace
