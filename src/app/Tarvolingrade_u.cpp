@@ -606,7 +606,8 @@ void TFrmHoofdFormulier::FormCreate() {
 
     IniBestand = KiesIniBestand(fOmgeving.ProgrammaBestand, AppData);
 
-    // The long month names are the English ones wherever a date is written out.
+    // Month names are written in English by the code that writes a date; no process-wide
+    // setting exists for them.
     BezigMetInlezen = false;
     TabTarvolingrader->setCurrentIndex(0);
 
@@ -780,6 +781,16 @@ void TFrmHoofdFormulier::InitInvoer() {
     InitLabels_Boxen();
 }
 
+// The reset of all inputs, in this order. The table column Reset puts each control of the
+// input pages into its step; a page's own reset code goes into the routine named here:
+//   InitInvoer:       flags off, tabs repainted, lists (Lijsten), the fifteen stock grids
+//                     (InitVoorraadGrids), then InitLabels_Boxen.
+//   InitLabels_Boxen: year, identity edits, stock total labels (InitVoorraadLabels) and the
+//                     other animals' labels (Totalen), result labels emptied, herd, milk and
+//                     area edits (Pagina1), grazing (Beweiding), every other input back to
+//                     its design value (Ontwerp), CbxModuleChange, RbtMstafvStandClick, the
+//                     other animals' totals (GraasTotalen), the herd page's labels
+//                     (Pagina1Labels), BerekenGraasdieren.
 void TFrmHoofdFormulier::InitLabels_Boxen() {
     ZetBeginwaarden(TResetStap::Jaar);
     ZetBeginwaarden(TResetStap::Identiteit);
