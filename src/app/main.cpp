@@ -1,10 +1,33 @@
+// The program's main block: creates the windows in their fixed order, the start window
+// first and the main window last, prepares the start window and runs the event loop.
+#include "Omgeving.h"
 #include "Startup.h"
+#include "Tarvolingrade_u.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
+    // Dates are written as "dd/MM/yyyy" with English month names wherever the program
+    // shows one; no process-wide date setting is needed for that.
     QApplication app(argc, argv);
-    TFrmStartup FrmStartup;
-    FrmStartup.show();
-    return app.exec();
+    QApplication::setApplicationName(QStringLiteral("Tarvolingrade"));
+    // The start window stays the main window while hidden: the program ends when a
+    // window asks for it, not when the start window disappears behind the main window.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const TOmgeving omgeving = TOmgeving::Standaard();
+
+    TFrmStartup startup(omgeving.Berichten);
+    FrmStartup = &startup;
+    startup.show();
+
+    TFrmHoofdFormulier hoofd(omgeving);
+    FrmHoofdFormulier = &hoofd;
+    hoofd.OpenBestandVanOpdrachtregel(QApplication::arguments());
+
+    startup.InitOpstart();
+    const int resultaat = QApplication::exec();
+    FrmHoofdFormulier = nullptr;
+    FrmStartup = nullptr;
+    return resultaat;
 }

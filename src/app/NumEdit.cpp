@@ -1,0 +1,125 @@
+#include "NumEdit.h"
+
+#include "Getallen.h"
+
+#include <QLineEdit>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+std::optional<double> Lees(const QString& text) {
+    return TryStrToFloat(text.toStdString());
+}
+} // namespace
+
+NumEdit::NumEdit(QWidget* parent) : QAbstractSpinBox(parent) {
+    setKeyboardTracking(true);
+    // The wheel never moves the focus here: scrolling a page passes over the edits.
+    setFocusPolicy(Qt::StrongFocus);
+    setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] { emit changed(); });
+    connect(this, &QAbstractSpinBox::editingFinished, this, [this] { afterEditing(); });
+    setToolTip(rangeHint());
+}
+
+double NumEdit::value() const {
+    const auto v = Lees(text());
+    return v ? *v : fMin;
+}
+
+void NumEdit::setValue(double v) {
+    if (std::isnan(v)) v = fMin;
+    v = std::clamp(v, fMin, fMax);
+    setText(QString::fromStdString(FormatFloat(pattern(), v)));
+}
+
+QString NumEdit::text() const {
+    return lineEdit()->text();
+}
+
+void NumEdit::setText(const QString& t) {
+    lineEdit()->setText(t);
+}
+
+void NumEdit::clear() {
+    setText(QString());
+}
+
+bool NumEdit::isFilled() const {
+    return !text().trimmed().isEmpty();
+}
+
+void NumEdit::setRange(double min, double max) {
+    fMin = min;
+    fMax = std::max(min, max);
+    setToolTip(rangeHint());
+}
+
+void NumEdit::setDecimals(int decimals) {
+    fDecimals = std::max(0, decimals);
+    setToolTip(rangeHint());
+}
+
+const char* NumEdit::pattern() const {
+    if (fDecimals <= 0) return "0";
+    return fDecimals == 1 ? "0.0" : "0.00";
+}
+
+QString NumEdit::rangeHint() const {
+    return QStringLiteral("Minimum: ") + QString::fromStdString(FormatFloat(pattern(), fMin)) +
+           QStringLiteral("  -  ") + QStringLiteral("Maximum: ") +
+           QString::fromStdString(FormatFloat(pattern(), fMax));
+}
+
+void NumEdit::stepBy(int steps) {
+    setValue(value() + steps * fStep);
+    selectAll();
+}
+
+QAbstractSpinBox::StepEnabled NumEdit::stepEnabled() const {
+    if (isReadOnly() || !isEnabled()) return StepNone;
+    const double v = value();
+    StepEnabled e = StepNone;
+    if (v < fMax || !isFilled()) e |= StepUpEnabled;
+    if (v > fMin) e |= StepDownEnabled;
+    return e;
+}
+
+QValidator::State NumEdit::validate(QString& input, int& /*pos*/) const {
+    const QChar sep = QChar::fromLatin1(DecimalSeparator());
+    bool sepSeen = false;
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        const QChar c = input[i];
+        if (c.isDigit() && c.unicode() < 128) continue;
+        if (c == sep && !sepSeen) {
+            sepSeen = true;
+            continue;
+        }
+        if (c == u'-' && i == 0 && fMin < 0) continue;
+        return QValidator::Invalid;
+    }
+    return Lees(input) ? QValidator::Acceptable : QValidator::Intermediate;
+}
+
+void NumEdit::afterEditing() {
+    if (!isFilled()) return;
+    const auto v = Lees(text());
+    if (!v)
+        clear();
+    else if (*v < fMin || *v > fMax)
+        setValue(*v);
+}
+
+QSize NumEdit::sizeHint() const {
+    QSize s = QAbstractSpinBox::sizeHint();
+    const QFontMetrics fm(font());
+    const int breedte = std::max(fm.horizontalAdvance(QString::fromStdString(FormatFloat(pattern(), fMax))),
+                                 fm.horizontalAdvance(QStringLiteral("0000")));
+    s.setWidth(std::max(s.width(), breedte + 36));
+    return s;
+}
+
+QSize NumEdit::minimumSizeHint() const {
+    return sizeHint();
+}

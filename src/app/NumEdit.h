@@ -1,0 +1,67 @@
+// The numeric input of every page: a number with a range, a step and a number of decimals
+// whose text may also be empty ("not filled", which the page checks tell apart from 0).
+//
+// - setValue clamps to the range and writes the value with the edit's decimals;
+//   setText writes any text as it stands (the reset writes "" and "0" this way).
+// - value() reads the text with the process-wide decimal sign; an empty text or one that
+//   is no number reads as the minimum.
+// - changed() fires on every change of the text: typed by the user or set in code, as the
+//   handlers of the pages expect.
+// - The user may type digits, one decimal sign and, when the range allows it, a leading
+//   minus. Leaving the edit puts a number outside the range back into it and empties a
+//   text that is no number.
+#pragma once
+
+#include <QAbstractSpinBox>
+
+class NumEdit : public QAbstractSpinBox {
+    Q_OBJECT
+public:
+    explicit NumEdit(QWidget* parent = nullptr);
+
+    double value() const;
+    void setValue(double v);
+
+    QString text() const;
+    void setText(const QString& t);
+    void clear() override;
+    bool isFilled() const;
+
+    double minimum() const { return fMin; }
+    double maximum() const { return fMax; }
+    // Sets the range and renews the range hint; the text is left as it is.
+    void setRange(double min, double max);
+    void setMinimum(double min) { setRange(min, fMax); }
+    void setMaximum(double max) { setRange(fMin, max); }
+
+    double singleStep() const { return fStep; }
+    void setSingleStep(double step) { fStep = step; }
+
+    int decimals() const { return fDecimals; }
+    // Sets the decimals of setValue and of the range hint, and renews the hint.
+    void setDecimals(int decimals);
+
+    // "0", "0.0" or "0.00" by the number of decimals (two or more give "0.00").
+    const char* pattern() const;
+    // "Minimum: " + minimum + "  -  " + "Maximum: " + maximum, each with pattern().
+    QString rangeHint() const;
+
+    void stepBy(int steps) override;
+    QValidator::State validate(QString& input, int& pos) const override;
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void changed();
+
+protected:
+    StepEnabled stepEnabled() const override;
+
+private:
+    void afterEditing();
+
+    double fMin = 0;
+    double fMax = 100;
+    double fStep = 1;
+    int fDecimals = 0;
+};

@@ -1,0 +1,51 @@
+// The page control of the main window with its owner-drawn tabs: each tab is filled with
+// the colour of its page's state and carries its caption in bold, 12 pixels, centred on
+// one line.
+#pragma once
+
+#include <QColor>
+#include <QTabBar>
+#include <QTabWidget>
+
+#include <array>
+#include <functional>
+
+// Light green for a valid input page, red for an invalid one, very light blue for the
+// result and analysis pages. The colour follows the page, not the tab's position: a Qt
+// tab keeps its index while it is hidden.
+QColor TabKleur(int pagina, const std::array<bool, 9>& tabbladOK);
+
+class TTabBalk : public QTabBar {
+    Q_OBJECT
+public:
+    explicit TTabBalk(QWidget* parent = nullptr);
+
+    // The state colour of a page; set by the window.
+    std::function<QColor(int pagina)> Kleur;
+
+    // The last rectangle in which each tab was drawn, by visible position.
+    const std::array<QRect, 14>& TabRects() const { return fTabRects; }
+    // The page shown at a visible position, or -1.
+    int PaginaOpPositie(int positie) const;
+    // Repaints the tab at a visible position.
+    void TekenTab(int positie);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    QSize tabSizeHint(int index) const override;
+    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+
+private:
+    QFont TabFont() const;
+    std::array<QRect, 14> fTabRects{};
+};
+
+class TPaginaControle : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit TPaginaControle(QWidget* parent = nullptr);
+    TTabBalk* TabBalk() const { return fBalk; }
+
+private:
+    TTabBalk* fBalk;
+};

@@ -1,0 +1,249 @@
+// The main window: the page control with the fourteen pages, the main menu, the tool
+// bar, the reset of all inputs to a new farm and the settings file.
+//
+// The layers above this one (farm files, report, support windows) never are called from
+// here. They find the menu commands by name (Actie), attach their handlers and enable
+// them, and fill the hooks in Haken; main.cpp wires them together.
+#pragma once
+
+#include "Omgeving.h"
+#include "TabBalk.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class NumEdit;
+class StaticText;
+class TBedrijf;
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QStatusBar;
+class QToolBar;
+class QToolButton;
+struct TBesturingDef;
+enum class TResetStap;
+
+// The identity and addresses the info box shows and the version check uses.
+struct TInfoBoxGegevens {
+    QString Versie;
+    QString Datum;
+    QString WebAdres;
+    QString VersieAdres;
+    QString VersieFile;
+    QString DownloadAdres;
+};
+
+class TFrmHoofdFormulier : public QMainWindow {
+    Q_OBJECT
+public:
+    // Builds the window and runs its creation steps (all but opening the farm file of the
+    // command line, which OpenBestandVanOpdrachtregel does once the hooks are set).
+    explicit TFrmHoofdFormulier(TOmgeving omgeving, QWidget* parent = nullptr);
+    ~TFrmHoofdFormulier() override;
+
+    // --- For the layers above ---
+
+    // Hooks; an empty hook does nothing.
+    struct THaken {
+        // Reads a farm file (the first command-line argument).
+        std::function<void(const QString& bestand)> LeesBestand;
+        // Runs when the window is shown (captions of the product-support windows).
+        std::function<void()> BijTonen;
+        // The product-support window: whether it has been closed since the start, setting
+        // its check box, and showing it modally.
+        std::function<bool()> ProductOndersteuningGesloten;
+        std::function<void(bool)> ZetProductOndersteuning;
+        std::function<void()> ToonProductOndersteuning;
+        // Asked before the window closes; false keeps it open.
+        std::function<bool()> MagSluiten;
+        // Runs when the window closes, before the farm's identity is written.
+        std::function<void()> BijSluiten;
+    } Haken;
+    // Ends the program when the window has closed.
+    std::function<void()> Afsluiten;
+
+    // A menu command by its name ("MitOpenen", "MitAfdrukken", ...), or nullptr.
+    QAction* Actie(const QString& naam) const;
+    // A control of the window by its name, or nullptr.
+    template <typename T> T* Besturing(const QString& naam) const { return findChild<T*>(naam); }
+
+    const TOmgeving& Omgeving() const { return fOmgeving; }
+    TBerichten& Berichten() const { return *fOmgeving.Berichten; }
+    // Runs f inside the guard of every handler.
+    template <typename F> void Bewaak(F&& f) { Bewaakt(*fOmgeving.Berichten, std::forward<F>(f)); }
+
+    // Opens the farm file named by the first argument after the program, when it exists.
+    void OpenBestandVanOpdrachtregel(const QStringList& argumenten);
+
+    // --- The window's routines ---
+    void FormShow();
+    void FormActivate();
+    void FormResize();
+    void InitInvoer();
+    void InitLabels_Boxen();
+    void SetHintControl(QObject* control);
+    void LeesBedrijfsgegevens();
+    void SchrijfBedrijfsgegevens();
+    void Bedrijfslogo1Click();
+    void LaadLogo(const QString& FileName);
+    // The window's part of a new farm: the reset and the first page. The file commands
+    // add the file name, the caption and the saved flag.
+    void NieuwBedrijf();
+    // Repaints the tab at a visible position in its page's state colour.
+    void TekenTab(int positie);
+    // The year of a reset: the clock's year within 2006..2012, else 2010.
+    int ResetJaar() const;
+
+    // The module choice: the module flags, the animal group and which module pages are
+    // shown. The input pages add the herd, grid and grazing layouts and the page checks.
+    void CbxModuleChange();
+
+    // Handlers of the input pages that the reset runs; they do their work once the input
+    // pages are built (disposal choice, other grazing animals, slurry application).
+    void RbtMstafvStandClick();
+    void BerekenGraasdieren();
+    void SpeDrijfBouwChange();
+
+    // --- State ---
+    std::unique_ptr<TBedrijf> Bedrijf;
+    QString IniBestand;
+    QString LogoBestand;
+    bool BezigMetInlezen = false;
+    QString Diercategorie;
+    int BestandVersie = 0;
+    std::array<bool, 9> TabbladOK{};
+    bool ModuleBEX = false;
+    bool ModuleBEA = false;
+    bool ModuleBEP = false;
+    bool ModuleBEN = false;
+    TInfoBoxGegevens InfoBox;
+
+    // --- Window, menu and tool bar ---
+    TPaginaControle* TabTarvolingrader = nullptr;
+    std::array<QWidget*, 14> TabSheets{};       // TabSheet1 .. TabSheet14 by page index
+    std::array<QScrollArea*, 14> ScrollBoxen{}; // GrpAlgemeen .. GrpAnalyse by page index
+    std::array<QPushButton*, 9> BtnSheet{};     // BtnSheet0 .. BtnSheet8
+    QScrollArea *GrpAlgemeen, *GrpBedrijf, *GrpGraasdieren, *GrpVoorraadBegin, *GrpVoorraadAanleg,
+        *GrpVoorraadEind, *GrpInvoerBEA, *GrpInvoerBEP, *GrpInvoerBEN, *GrpResultBEX, *GrpResultBEA,
+        *GrpResultBEP, *GrpResultBEN, *GrpAnalyse;
+    QLabel* ImgBedrijf = nullptr;
+    QToolBar* PnlSpeedbar = nullptr;
+    QStatusBar* PnlStatusBar = nullptr;
+    QMenu *MitBestand, *MitGebruik, *MitHelp;
+    QAction *MitNieuw, *MitOpenen, *MitOpslaan, *MitOpslaanals, *MitDump, *MitVerzenden, *MitInvoerbestand,
+        *MitN2, *MitPrinterInstelling, *MitAfdrukvoorbeeld, *MitAfdrukken, *MitN3, *MitAfsluiten;
+    QAction *VersieControle1, *Bedrijfslogo1, *Separator1;
+    QAction *Website1, *Handleiding, *MitProduktondersteuning, *MitProduktOndersteuningTonen, *MitInfo;
+    QToolButton *BtnNieuw, *BtnOpenen, *BtnOpslaan, *BtnVersturen, *BtnDump, *BtnAfdrukvoorbeeld,
+        *BtnAfdrukken, *BtnProduktOndersteuning, *BtnHandleiding;
+
+    // --- Page 0 "Common " ---
+    QComboBox* CbxModule;
+    NumEdit* SpeJaartal;
+    QLineEdit *EdtOmschrijving, *EdtNaam, *EdtStraat, *EdtPlaats;
+    QComboBox* CbxEvaluatie;
+    QLabel* LblEvaluatie;
+    NumEdit* SpeVemdekking;
+    StaticText* SttVemdekking;
+
+    // --- Page 1 "Company/farm   " ---
+    NumEdit *SpenKoe, *SpenKalf, *SpenPink, *SpeLftJvAan, *SpeLftJvAfv;
+    StaticText *SttnKoe, *SttnKalf, *SttnPink, *SttRas, *SttLftJvAan, *SttLftJvAfv;
+    QComboBox* CbxRas;
+    NumEdit *SpeDrijfMk, *SpeDrijfKa, *SpeDrijfPi;
+    StaticText *SttDrijfMk, *SttDrijfKa, *SttDrijfPi, *ToelDrijfKa, *ToelDrijfPi;
+    QGroupBox* GrpMelk;
+    NumEdit *SpeMelklev, *SpeVet, *SpeEiwit, *SpeUreum;
+    QLabel* LblMelkprod;
+    std::array<StaticText*, 5> SttSysteem{}; // SttSysteem1 .. SttSysteem4
+    NumEdit *SpeMndWeidBMk, *SpeMndWeidOMk, *SpeMndZstvBMk, *SpeMndZstvOMk, *SpeUurWeidBMk, *SpeUurWeidOMk;
+    NumEdit *SpeMndWeidBKa, *SpeMndWeidOKa, *SpeMndWeidBPi, *SpeMndWeidOPi;
+    NumEdit *SpeUurWeidBKa, *SpeUurWeidOKa, *SpeUurWeidBPi, *SpeUurWeidOPi;
+    StaticText *SttTotWeiden, *SttBeweidToel;
+    QLabel* LblMndWeiden;
+    NumEdit *SpeOppGras, *SpeOppGrasH, *SpeOppGrasN, *SpeOppGrasL;
+    NumEdit *SpeOppBouw, *SpeOppBouwH, *SpeOppBouwN, *SpeOppBouwL;
+    StaticText *SttFosfaatG1, *SttFosfaatG2, *SttFosfaatG3, *SttFosfaatB1, *SttFosfaatB2, *SttFosfaatB3;
+    QLabel *LblOppGras, *LblOppBouw;
+    StaticText *SttExcretieMK, *SttExcretieN, *SttExcretieP;
+    QLabel *LblExcretieN1, *LblExcretieN2, *LblExcretieN3, *LblExcretieP1, *LblExcretieP2, *LblExcretieP3;
+
+    // --- Page 2 "Other grazing animals ": rows by category 1..13 ---
+    QGroupBox* PnlGraas;
+    QRadioButton *RbtGraasNee, *RbtGraasJa;
+    std::array<QLabel*, 14> LblGraas{};
+    std::array<NumEdit*, 14> SpeGraas{};
+    std::array<QFrame*, 14> PnlGraasCat{};          // PnlGraas1 .. PnlGraas13
+    std::array<QRadioButton*, 14> RbtGraasNeeCat{}; // RbtGraasNee1 .. RbtGraasNee13
+    std::array<QRadioButton*, 14> RbtGraasJaCat{};  // RbtGraasJa1 .. RbtGraasJa13
+    // [category][column 1..4]: the labels with Tag 10 x category + column.
+    std::array<std::array<QLabel*, 5>, 14> LblGraasExc{};
+    QLabel *LblnGraas, *LblExcretieGraas3, *LblExcretieGraas4, *LblExcretieGraasGem3, *LblExcretieGraasGem4;
+
+    // --- Page 6 "Input BEA  " ---
+    QRadioButton *RbtMstafvStand, *RbtMstafvOpg;
+    NumEdit *SpeDrijfAfv, *SpeDrijfAan, *SpeDrijfMais, *SpeDrijfBouw;
+    NumEdit *SpeUreumBouw, *SpeUreumGras, *SpeKasBouw, *SpeKasGras;
+    StaticText* SttKunstmest;
+    NumEdit *SpeMethGras1, *SpeMethGras2, *SpeMethGras3, *SpeMethBouw1, *SpeMethBouw2, *SpeMethBouw3;
+    QComboBox* CbxTypeStal;
+
+    // --- Page 7 "Input BEP  " ---
+    QLabel *LblOppBouwHBEP, *LblOppBouwNBEP, *LblOppBouwLBEP;
+    NumEdit *SpeOppMaisH, *SpeOppMaisN, *SpeOppMaisL;
+    NumEdit *SpeAfvoerVgHoev, *SpeAfvoerVgP, *SpeAfvoerGkHoev, *SpeAfvoerGkP, *SpeAfvoerSmHoev, *SpeAfvoerSmP;
+    QLabel *LblJaar2, *LblJaar1;
+    NumEdit *SpeBEPnormGk2, *SpeBEPnormGk1, *SpeBEPnormSm2, *SpeBEPnormSm1;
+
+    // --- Page 8 "Input BEN  " ---
+    QComboBox *CbxMaisGrond, *CbxGrasGrond, *CbxMaisGttrap, *CbxGrasGttrap;
+    NumEdit *SpeToedNKmMais, *SpeMestVoor1jan, *SpeMestVoor31dec, *SpeMestNgeh1jan, *SpeMestNgeh31dec;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void BouwMenu();
+    void BouwWerkbalk();
+    void BouwPaginas();
+    void BouwBesturingen(int pagina, QWidget* inhoud);
+    void Koppel();
+    // Gives every control of the tables whose reset step is stap its starting value.
+    void ZetBeginwaarden(TResetStap stap);
+    void ZetBeginwaarde(const TBesturingDef& def, TResetStap stap);
+    // Empties every value label of the result and analysis pages.
+    void LeegResultaatLabels();
+
+    // The stock pages: the reset of their fifteen grids, their total labels and, at
+    // creation, their per-row companions and best-silage labels. Filled by the stock grids.
+    void InitVoorraadGrids();
+    void InitVoorraadLabels();
+    void MaakVoorraadBesturingen();
+
+    // A handler for connect(): runs f inside the guard.
+    template <typename F> auto Slot(F f) {
+        return [this, f] { Bewaak(f); };
+    }
+
+    TOmgeving fOmgeving;
+};
+
+// The main window, reachable by its name as every window of the program.
+extern TFrmHoofdFormulier* FrmHoofdFormulier;

@@ -1,0 +1,166 @@
+#include "IniBestand.h"
+#include "TestOmgeving.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "QtPrinten.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+class IniBestandTest : public ::testing::Test {
+protected:
+    TTestOmgeving omg;
+    QString pad = omg.Map() + QStringLiteral("/instellingen.ini");
+    std::string TekstOpSchijf() const { return omg.Lees(pad).toStdString(); }
+};
+
+TEST_F(IniBestandTest, SchrijftSectiesEnSleutelsZoalsZeStaan) {
+    TIniBestand ini(pad);
+    EXPECT_TRUE(ini.SchrijfTekst("Farm/company", "Name", "De Hoeve"));
+    EXPECT_TRUE(ini.SchrijfTekst("Farm/company", "Adress", "Dorpsstraat 1"));
+    EXPECT_TRUE(ini.SchrijfTekst("Farm/company", "City", "1234 AB Ergens"));
+    EXPECT_TRUE(ini.SchrijfBoolean("Gebruik", "Product Support", false));
+    EXPECT_TRUE(ini.SchrijfTekst("Gebruik", "LogoBedrijf", "C:\\logo\\boer.bmp"));
+    EXPECT_EQ(TekstOpSchijf(), "[Farm/company]\n"
+                               "Name=De Hoeve\n"
+                               "Adress=Dorpsstraat 1\n"
+                               "City=1234 AB Ergens\n"
+                               "[Gebruik]\n"
+                               "Product Support=0\n"
+                               "LogoBedrijf=C:\\logo\\boer.bmp\n");
+    const TIniBestand terug(pad);
+    EXPECT_EQ(terug.LeesTekst("Farm/company", "Name", "x"), "De Hoeve");
+    EXPECT_EQ(terug.LeesTekst("Gebruik", "LogoBedrijf", "x"), "C:\\logo\\boer.bmp");
+    EXPECT_FALSE(terug.LeesBoolean("Gebruik", "Product Support", true));
+}
+
+TEST_F(IniBestandTest, ZoektZonderHoofdlettersEnHoudtDeSpellingVanHetBestand) {
+    omg.Schrijf(QStringLiteral("instellingen.ini"), "[FARM/Company]\r\nNAME = Jansen \r\n");
+    TIniBestand ini(pad);
+    EXPECT_EQ(ini.LeesTekst("farm/company", "name", ""), "Jansen");
+    EXPECT_TRUE(ini.BevatSleutel("Farm/company", "Name"));
+    ini.SchrijfTekst("Farm/company", "Name", "Pietersen");
+    EXPECT_EQ(TekstOpSchijf(), "[FARM/Company]\nNAME=Pietersen\n");
+}
+
+TEST_F(IniBestandTest, LaatAndereSectiesSleutelsEnCommentaarStaan) {
+    omg.Schrijf(QStringLiteral("instellingen.ini"), "; eigen notitie\n"
+                                                    "[BestandHistorie]\n"
+                                                    "FileHistCount=1\n"
+                                                    "FileHistItem0=/data/boer.trv\n"
+                                                    "\n"
+                                                    "[Gebruik]\n"
+                                                    "LogoBedrijf=logo.bmp\n"
+                                                    "\n"
+                                                    "[Onbekend]\n"
+                                                    "Iets=waarde\n");
+    TIniBestand ini(pad);
+    ini.SchrijfBoolean("Gebruik", "Product Support", true);
+    ini.SchrijfTekst("Farm/company", "Name", "Jansen");
+    EXPECT_EQ(TekstOpSchijf(), "; eigen notitie\n"
+                               "[BestandHistorie]\n"
+                               "FileHistCount=1\n"
+                               "FileHistItem0=/data/boer.trv\n"
+                               "\n"
+                               "[Gebruik]\n"
+                               "LogoBedrijf=logo.bmp\n"
+                               "Product Support=1\n"
+                               "\n"
+                               "[Onbekend]\n"
+                               "Iets=waarde\n"
+                               "[Farm/company]\n"
+                               "Name=Jansen\n");
+}
+
+struct BoolGeval {
+    const char* Waarde;
+    bool Standaard;
+    bool Verwacht;
+};
+class IniBooleanTest : public ::testing::TestWithParam<BoolGeval> {};
+
+TEST_P(IniBooleanTest, LeestEnkelGetallenEnTrueFalse) {
+    TTestOmgeving omg;
+    const QString pad = omg.Schrijf(QStringLiteral("b.ini"),
+                                    QByteArray("[Gebruik]\nProduct Support=") + GetParam().Waarde + "\n");
+    const TIniBestand ini(pad);
+    EXPECT_EQ(ini.LeesBoolean("Gebruik", "Product Support", GetParam().Standaard), GetParam().Verwacht);
+}
+
+INSTANTIATE_TEST_SUITE_P(Waarden, IniBooleanTest,
+                         ::testing::Values(BoolGeval{"1", false, true}, BoolGeval{"0", true, false},
+                                           BoolGeval{"2", false, true}, BoolGeval{"-1", false, true},
+                                           BoolGeval{"true", false, true}, BoolGeval{"FALSE", true, false},
+                                           BoolGeval{"True", false, true}, BoolGeval{"ja", true, true},
+                                           BoolGeval{"ja", false, false}, BoolGeval{"", true, true},
+                                           BoolGeval{"1.0", false, false}));
+
+TEST_F(IniBestandTest, OntbrekendeSleutelGeeftDeStandaard) {
+    const TIniBestand ini(pad);
+    EXPECT_EQ(ini.LeesTekst("Gebruik", "LogoBedrijf", "Bedrijfslogo.wmf"), "Bedrijfslogo.wmf");
+    EXPECT_TRUE(ini.LeesBoolean("Gebruik", "Product Support", true));
+    EXPECT_EQ(ini.LeesGetal("BestandHistorie", "FileHistCount", 0), 0);
+    EXPECT_FALSE(QFileInfo::exists(pad)) << "reading creates nothing";
+}
+
+TEST_F(IniBestandTest, GetallenEnFoutieveGetallen) {
+    omg.Schrijf(QStringLiteral("instellingen.ini"), "[BestandHistorie]\nFileHistCount=3\nFout=3x\n");
+    TIniBestand ini(pad);
+    EXPECT_EQ(ini.LeesGetal("BestandHistorie", "FileHistCount", 0), 3);
+    EXPECT_EQ(ini.LeesGetal("BestandHistorie", "Fout", 7), 7);
+    ini.SchrijfGetal("BestandHistorie", "FileHistCount", 5);
+    EXPECT_EQ(TIniBestand(pad).LeesGetal("BestandHistorie", "FileHistCount", 0), 5);
+}
+
+TEST_F(IniBestandTest, RegeleindeInEenWaardeBreektHetBestandNiet) {
+    TIniBestand ini(pad);
+    ini.SchrijfTekst("Farm/company", "Name", "Jan\nDe=Boer\r\n[Gebruik]");
+    ini.SchrijfTekst("Farm/company", "City", "Ergens");
+    const TIniBestand terug(pad);
+    EXPECT_EQ(terug.LeesTekst("Farm/company", "Name", ""), "Jan De=Boer  [Gebruik]");
+    EXPECT_EQ(terug.LeesTekst("Farm/company", "City", ""), "Ergens");
+    EXPECT_FALSE(terug.BevatSleutel("Gebruik", "Name"));
+}
+
+TEST_F(IniBestandTest, SchrijvenInEenOnmogelijkeMapMisluktZonderSchade) {
+    const QString blok = omg.Schrijf(QStringLiteral("blok"), "geen map");
+    TIniBestand ini(blok + QStringLiteral("/sub/x.ini"));
+    EXPECT_FALSE(ini.SchrijfTekst("Farm/company", "Name", "Jansen"));
+    EXPECT_EQ(omg.Lees(blok), "geen map");
+}
+
+TEST(KiesIniBestand, AppDataKopieGaatVoor) {
+    TTestOmgeving omg;
+    omg.Schrijf(QStringLiteral("prog/tarvolingrade.ini"), "");
+    omg.Schrijf(QStringLiteral("appdata/Tarvolingrade/Tarvolingrade.ini"), "");
+    EXPECT_EQ(KiesIniBestand(omg.ProgrammaBestand(), omg.AppDataMap()), omg.IniAppData());
+}
+
+TEST(KiesIniBestand, AndersHetBestandNaastHetProgramma) {
+    TTestOmgeving omg;
+    EXPECT_EQ(KiesIniBestand(omg.ProgrammaBestand(), omg.AppDataMap()), omg.IniNaastProgramma());
+    // The extension of the program is replaced.
+    EXPECT_EQ(KiesIniBestand(omg.Map() + QStringLiteral("/prog/Tarvo.v2.exe"), omg.AppDataMap()),
+              omg.Map() + QStringLiteral("/prog/Tarvo.v2.ini"));
+}
+
+TEST(KiesIniBestand, OnschrijfbareProgrammamapGebruiktAppData) {
+    TTestOmgeving omg;
+    // A program in a folder that cannot be written (here: one that does not exist).
+    const QString prog = omg.Map() + QStringLiteral("/weg/tarvolingrade");
+    const QString gekozen = KiesIniBestand(prog, omg.AppDataMap());
+    EXPECT_EQ(gekozen, omg.IniAppData());
+    TIniBestand ini(gekozen);
+    EXPECT_TRUE(ini.SchrijfTekst("Farm/company", "Name", "Jansen"))
+        << "the folder is made on the first write";
+    EXPECT_EQ(omg.Lees(omg.IniAppData()), "[Farm/company]\nName=Jansen\n");
+}
+
+TEST(KiesIniBestand, ZonderAppDataMapAlleenNaastHetProgramma) {
+    TTestOmgeving omg;
+    const QString prog = omg.Map() + QStringLiteral("/weg/tarvolingrade");
+    EXPECT_EQ(KiesIniBestand(prog, QString()), omg.Map() + QStringLiteral("/weg/tarvolingrade.ini"));
+}
+} // namespace

@@ -1,0 +1,198 @@
+#include "Getallen.h"
+#include "NumEdit.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "QtPrinten.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// Restores the decimal sign a test changes.
+struct DecimaalTeken {
+    explicit DecimaalTeken(char c) : oud(DecimalSeparator()) { SetDecimalSeparator(c); }
+    ~DecimaalTeken() { SetDecimalSeparator(oud); }
+    char oud;
+};
+
+NumEdit* Maak(double min, double max, int decimalen, QWidget* ouder = nullptr) {
+    auto* e = new NumEdit(ouder);
+    e->setRange(min, max);
+    e->setDecimals(decimalen);
+    return e;
+}
+
+TEST(NumEdit, LeegIsNietGevuldEnAndersDanNul) {
+    std::unique_ptr<NumEdit> e(Maak(0, 100, 1));
+    e->setText("");
+    EXPECT_FALSE(e->isFilled());
+    e->setText("0");
+    EXPECT_TRUE(e->isFilled());
+    EXPECT_DOUBLE_EQ(e->value(), 0);
+    e->setText("   ");
+    EXPECT_FALSE(e->isFilled());
+}
+
+TEST(NumEdit, LegeOfOnleesbareTekstLeestAlsMinimum) {
+    std::unique_ptr<NumEdit> e(Maak(4, 28, 1));
+    e->clear();
+    EXPECT_DOUBLE_EQ(e->value(), 4);
+    e->setText("abc");
+    EXPECT_DOUBLE_EQ(e->value(), 4);
+}
+
+TEST(NumEdit, WaardeUitCodeWordtBegrensdEnOpgemaakt) {
+    std::unique_ptr<NumEdit> e(Maak(2, 8, 2));
+    e->setValue(1);
+    EXPECT_EQ(e->text(), "2.00");
+    e->setValue(9.5);
+    EXPECT_EQ(e->text(), "8.00");
+    e->setValue(4.125);
+    EXPECT_EQ(e->text(), "4.13");
+    e->setValue(std::nan(""));
+    EXPECT_EQ(e->text(), "2.00");
+}
+
+TEST(NumEdit, TekstUitCodeWordtNietBegrensd) {
+    std::unique_ptr<NumEdit> e(Maak(2, 9, 1));
+    e->setText("0");
+    EXPECT_EQ(e->text(), "0");
+    EXPECT_DOUBLE_EQ(e->value(), 0);
+    e->setText("2011.6");
+    EXPECT_DOUBLE_EQ(e->value(), 2011.6);
+}
+
+TEST(NumEdit, DecimaalTekenVanHetProgramma) {
+    DecimaalTeken komma(',');
+    std::unique_ptr<NumEdit> e(Maak(0, 500, 2));
+    e->setValue(12.5);
+    EXPECT_EQ(e->text(), "12,50");
+    e->setText("3,25");
+    EXPECT_DOUBLE_EQ(e->value(), 3.25);
+    e->setText("3.25");
+    EXPECT_DOUBLE_EQ(e->value(), 0) << "a point is no decimal sign now";
+    EXPECT_EQ(e->rangeHint(), "Minimum: 0,00  -  Maximum: 500,00");
+}
+
+TEST(NumEdit, WijzigingsSignaalOokBijWijzigingInCode) {
+    std::unique_ptr<NumEdit> e(Maak(0, 100, 0));
+    QSignalSpy spy(e.get(), &NumEdit::changed);
+    e->setValue(5);
+    e->setText("");
+    e->setText("7");
+    EXPECT_EQ(spy.count(), 3);
+    e->setText("7");
+    EXPECT_EQ(spy.count(), 3) << "the same text is no change";
+}
+
+struct HintGeval {
+    int Decimalen;
+    double Min;
+    double Max;
+    const char* Hint;
+};
+class NumEditHintTest : public ::testing::TestWithParam<HintGeval> {};
+
+TEST_P(NumEditHintTest, BereikHintNaarDecimalen) {
+    std::unique_ptr<NumEdit> e(Maak(GetParam().Min, GetParam().Max, GetParam().Decimalen));
+    EXPECT_EQ(e->rangeHint().toStdString(), GetParam().Hint);
+    EXPECT_EQ(e->toolTip().toStdString(), GetParam().Hint);
+}
+
+INSTANTIATE_TEST_SUITE_P(Decimalen, NumEditHintTest,
+                         ::testing::Values(HintGeval{0, 0, 100, "Minimum: 0  -  Maximum: 100"},
+                                           HintGeval{1, 0, 100, "Minimum: 0.0  -  Maximum: 100.0"},
+                                           HintGeval{2, 0, 500, "Minimum: 0.00  -  Maximum: 500.00"},
+                                           HintGeval{3, 0, 10, "Minimum: 0.00  -  Maximum: 10.00"},
+                                           HintGeval{0, 2006, 2015, "Minimum: 2006  -  Maximum: 2015"},
+                                           HintGeval{0, 0, 15000000, "Minimum: 0  -  Maximum: 15000000"}));
+
+TEST(NumEdit, NieuwBereikVernieuwtDeHintMaarNietDeTekst) {
+    std::unique_ptr<NumEdit> e(Maak(0, 500, 2));
+    e->setText("300");
+    e->setMaximum(10);
+    EXPECT_EQ(e->toolTip(), "Minimum: 0.00  -  Maximum: 10.00");
+    EXPECT_EQ(e->text(), "300");
+}
+
+TEST(NumEdit, StappenBlijvenBinnenHetBereik) {
+    std::unique_ptr<NumEdit> e(Maak(0, 12, 1));
+    e->setSingleStep(5);
+    e->setValue(10);
+    e->stepBy(1);
+    EXPECT_EQ(e->text(), "12.0");
+    e->stepBy(-4);
+    EXPECT_EQ(e->text(), "0.0");
+}
+
+class NumEditTypen : public ::testing::Test {
+protected:
+    void SetUp() override {
+        venster = std::make_unique<QWidget>();
+        e = Maak(0, 100, 1, venster.get());
+        ander = new QLineEdit(venster.get());
+        venster->show();
+        QApplication::setActiveWindow(venster.get());
+        e->setFocus();
+    }
+    std::unique_ptr<QWidget> venster;
+    NumEdit* e = nullptr;
+    QLineEdit* ander = nullptr;
+};
+
+TEST_F(NumEditTypen, AlleenCijfersEnEenDecimaalteken) {
+    e->clear();
+    QTest::keyClicks(e, "1a2.5.-x");
+    EXPECT_EQ(e->text(), "12.5");
+}
+
+TEST_F(NumEditTypen, MinTekenAlleenBijEenNegatiefBereik) {
+    e->clear();
+    QTest::keyClicks(e, "-3");
+    EXPECT_EQ(e->text(), "3");
+    e->setRange(-10, 10);
+    e->clear();
+    QTest::keyClicks(e, "-3");
+    EXPECT_EQ(e->text(), "-3");
+}
+
+TEST_F(NumEditTypen, VerlatenZetEenWaardeBuitenHetBereikTerug) {
+    e->clear();
+    QTest::keyClicks(e, "250");
+    QSignalSpy spy(e, &NumEdit::changed);
+    ander->setFocus();
+    EXPECT_EQ(e->text(), "100.0");
+    EXPECT_GE(spy.count(), 1);
+}
+
+TEST_F(NumEditTypen, VerlatenLaatEenGeldigeOfLegeTekstStaan) {
+    e->clear();
+    QTest::keyClicks(e, "12");
+    ander->setFocus();
+    EXPECT_EQ(e->text(), "12");
+    e->setFocus();
+    e->clear();
+    ander->setFocus();
+    EXPECT_EQ(e->text(), "");
+}
+
+TEST_F(NumEditTypen, VerlatenMaaktEenHalfGetalLeeg) {
+    e->clear();
+    QTest::keyClicks(e, ".");
+    EXPECT_EQ(e->text(), ".");
+    ander->setFocus();
+    EXPECT_EQ(e->text(), "");
+}
+
+TEST_F(NumEditTypen, PijltjesStappen) {
+    e->setValue(3);
+    e->setSingleStep(0.5);
+    QTest::keyClick(e, Qt::Key_Up);
+    EXPECT_EQ(e->text(), "3.5");
+    QTest::keyClick(e, Qt::Key_Down);
+    QTest::keyClick(e, Qt::Key_Down);
+    EXPECT_EQ(e->text(), "2.5");
+}
+} // namespace

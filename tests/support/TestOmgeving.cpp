@@ -1,0 +1,78 @@
+#include "TestOmgeving.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+TAntwoord TOpgenomenBerichten::Toon(TBerichtSoort soort, const QString& tekst, TKnoppen knoppen) {
+    Lijst.push_back({soort, tekst, knoppen});
+    if (!Antwoorden.empty()) {
+        const TAntwoord a = Antwoorden.front();
+        Antwoorden.pop_front();
+        return a;
+    }
+    return knoppen == TKnoppen::OK ? TAntwoord::OK : TAntwoord::Nee;
+}
+
+QString TNepDialogen::Open(QWidget* /*ouder*/, const TBestandKeuze& keuze) {
+    Vragen.push_back(keuze);
+    if (Antwoorden.empty()) return {};
+    const QString a = Antwoorden.front();
+    Antwoorden.pop_front();
+    return a;
+}
+
+QString TNepDialogen::Opslaan(QWidget* ouder, const TBestandKeuze& keuze) {
+    return Open(ouder, keuze);
+}
+
+TTestOmgeving::TTestOmgeving() {
+    QDir(fMap.path()).mkpath(QStringLiteral("prog"));
+    QDir(fMap.path()).mkpath(QStringLiteral("appdata"));
+}
+
+TOmgeving TTestOmgeving::Omgeving() const {
+    TOmgeving o;
+    o.Berichten = Berichten;
+    o.Dialogen = Dialogen;
+    o.Klok = Klok;
+    o.AppDataMap = AppDataMap();
+    o.ProgrammaBestand = ProgrammaBestand();
+    return o;
+}
+
+QString TTestOmgeving::ProgrammaBestand() const {
+    return fMap.filePath(QStringLiteral("prog/tarvolingrade"));
+}
+
+QString TTestOmgeving::AppDataMap() const {
+    return fMap.filePath(QStringLiteral("appdata"));
+}
+
+QString TTestOmgeving::IniNaastProgramma() const {
+    return fMap.filePath(QStringLiteral("prog/tarvolingrade.ini"));
+}
+
+QString TTestOmgeving::IniAppData() const {
+    return fMap.filePath(QStringLiteral("appdata/Tarvolingrade/Tarvolingrade.ini"));
+}
+
+QString TTestOmgeving::Schrijf(const QString& relatief, const QByteArray& inhoud) const {
+    const QString pad = QDir(fMap.path()).filePath(relatief);
+    QDir().mkpath(QFileInfo(pad).absolutePath());
+    QFile f(pad);
+    if (!f.open(QIODevice::WriteOnly) || f.write(inhoud) != inhoud.size()) return {};
+    return pad;
+}
+
+QByteArray TTestOmgeving::Lees(const QString& pad) const {
+    QFile f(pad);
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll();
+}
+
+void KiesAlsGebruiker(QComboBox* lijst, int index) {
+    lijst->setCurrentIndex(index);
+    emit lijst->activated(index);
+}
