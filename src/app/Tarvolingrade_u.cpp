@@ -73,6 +73,8 @@ TFrmHoofdFormulier::TFrmHoofdFormulier(TOmgeving omgeving, QWidget* parent)
     BouwWerkbalk();
     BouwPaginas();
     Koppel();
+    MaakControlesInvoer();
+    MaakControlesVoorraad();
 
     PnlStatusBar = new QStatusBar(this);
     PnlStatusBar->setObjectName(QStringLiteral("PnlStatusBar"));

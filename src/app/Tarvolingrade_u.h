@@ -6,6 +6,7 @@
 // them, and fill the hooks in Haken; main.cpp wires them together.
 #pragma once
 
+#include "Controle.h"
 #include "Omgeving.h"
 #include "TabBalk.h"
 
@@ -15,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class NumEdit;
 class StaticText;
@@ -116,6 +118,20 @@ public:
     void RbtMstafvStandClick();
     void BerekenGraasdieren();
     void SpeDrijfBouwChange();
+
+    // --- Page checks ---
+    // Runs the checks of input page 0..8, sets TabbladOK[pagina] and repaints its tab;
+    // other page numbers do nothing. Messages appear only when asked for.
+    void ControleerPagina(int pagina, bool Meldingen);
+    // All input pages valid; the pages of modules that are off count as valid.
+    bool AllesGoed() const;
+    // The lowest input page that is not valid (pages of modules that are off excepted),
+    // 9 when all are.
+    int EersteFoutePagina() const;
+    // Whether an input page takes part: pages 6, 7, 8 only with their module.
+    bool PaginaTelt(int pagina) const;
+    // The check items of each input page, in order.
+    std::array<std::vector<TControleItem>, 9> Controles;
 
     // --- State ---
     std::unique_ptr<TBedrijf> Bedrijf;
@@ -234,6 +250,10 @@ private:
     // The stock pages: the reset of their fifteen grids, their total labels and, at
     // creation, their per-row companions and best-silage labels. Filled by the stock grids.
     void InitVoorraadGrids();
+    // The check items of the stock pages 3..5 and of the other input pages.
+    void MaakControlesVoorraad();
+    void MaakControlesInvoer();
+    bool ControleerItem(const TControleItem& item, bool Meldingen, bool TotNuGoed);
     void InitVoorraadLabels();
     void MaakVoorraadBesturingen();
 
