@@ -859,41 +859,6 @@ void TFrmHoofdFormulier::LeegResultaatLabels() {
             if (!qobject_cast<StaticText*>(l)) l->clear();
 }
 
-void TFrmHoofdFormulier::InitVoorraadGrids() {}
-
-void TFrmHoofdFormulier::InitVoorraadLabels() {}
-
-void TFrmHoofdFormulier::MaakVoorraadBesturingen() {}
-
-void TFrmHoofdFormulier::CbxModuleChange() {
-    const QString t = CbxModule->currentText().toUpper();
-    ModuleBEX = t.contains(QLatin1String("BEX"));
-    ModuleBEA = t.contains(QLatin1String("BEA"));
-    ModuleBEP = t.contains(QLatin1String("BEP"));
-    ModuleBEN = t.contains(QLatin1String("BEN"));
-    Diercategorie = t.contains(QLatin1String("JONGVEE")) ? QStringLiteral("JV") : QStringLiteral("MK");
-
-    const std::array<std::pair<int, bool>, 6> modulePaginas = {{
-        {6, ModuleBEA},
-        {10, ModuleBEA},
-        {7, ModuleBEP},
-        {11, ModuleBEP},
-        {8, ModuleBEN},
-        {12, ModuleBEN},
-    }};
-    for (const auto& [pagina, zichtbaar] : modulePaginas) {
-        TabTarvolingrader->setTabVisible(pagina, zichtbaar);
-        ScrollBoxen[static_cast<std::size_t>(pagina)]->setVisible(zichtbaar);
-    }
-    TabTarvolingrader->TabBalk()->update();
-}
-
-void TFrmHoofdFormulier::RbtMstafvStandClick() {}
-
-void TFrmHoofdFormulier::BerekenGraasdieren() {}
-
-void TFrmHoofdFormulier::SpeDrijfBouwChange() {}
-
 void TFrmHoofdFormulier::TekenTab(int positie) {
     TabTarvolingrader->TabBalk()->TekenTab(positie);
 }

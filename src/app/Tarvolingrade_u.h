@@ -113,11 +113,17 @@ public:
     // shown. The input pages add the herd, grid and grazing layouts and the page checks.
     void CbxModuleChange();
 
-    // Handlers of the input pages that the reset runs; they do their work once the input
-    // pages are built (disposal choice, other grazing animals, slurry application).
+    // --- Input pages 0, 1, 2, 6, 7, 8: handlers (InvoerPaginas.cpp) ---
     void RbtMstafvStandClick();
     void BerekenGraasdieren();
     void SpeDrijfBouwChange();
+    // --- end of the input pages' handlers ---
+
+    // --- Stock pages 3..5 (VoorraadPaginas.cpp) ---
+    // The stock grids' part of a module change: headings, columns and companions by
+    // module, folding.
+    void VoorraadModuleWijziging();
+    // --- end of the stock pages ---
 
     // --- Page checks ---
     // Runs the checks of input page 0..8, sets TabbladOK[pagina] and repaints its tab;
