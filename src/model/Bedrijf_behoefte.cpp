@@ -165,9 +165,11 @@ float TBedrijf::VemBehoefteKalf() const {
 }
 
 float TBedrijf::VemBehoefteTotaal() const {
-    const long double H = nKoe * static_cast<long double>(VemBehoefteKoe()) +
-                          nPink * static_cast<long double>(VemBehoeftePink()) +
-                          nKalf * static_cast<long double>(VemBehoefteKalf());
-    if (EvalNr == 4 || EvalNr == 5) return static_cast<float>(VemDekkingFactor(EvalNr) * H);
-    return static_cast<float>(H * VemDekking / 100);
+    return Onthoud(geheugen::kVemBehoefteTotaal, [&]() -> float {
+        const long double H = nKoe * static_cast<long double>(VemBehoefteKoe()) +
+                              nPink * static_cast<long double>(VemBehoeftePink()) +
+                              nKalf * static_cast<long double>(VemBehoefteKalf());
+        if (EvalNr == 4 || EvalNr == 5) return static_cast<float>(VemDekkingFactor(EvalNr) * H);
+        return static_cast<float>(H * VemDekking / 100);
+    });
 }

@@ -79,8 +79,10 @@ float TBedrijf::ExcretieBedrijf(int Soort) const {
 }
 
 float TBedrijf::ExcretieBedrijfsspecifiek(int Soort) const {
-    const long double o = ExcretieOverigeDieren(0, Soort);
-    return static_cast<float>(o + (ExcretieBedrijf(Soort) - o) * kCorrectie);
+    return Onthoud(geheugen::PerNutrient(geheugen::kExcretieBedrijfsspecifiek, Soort), [&]() -> float {
+        const long double o = ExcretieOverigeDieren(0, Soort);
+        return static_cast<float>(o + (ExcretieBedrijf(Soort) - o) * kCorrectie);
+    });
 }
 
 float TBedrijf::ForfaitaireExcretie(int Categorie, int Soort) const {
@@ -115,11 +117,13 @@ float TBedrijf::ForfaitaireExcretie(int Categorie, int Soort) const {
 }
 
 float TBedrijf::ForfaitaireExcretieTotaal(int Soort) const {
-    return static_cast<float>(static_cast<long double>(ForfaitaireExcretie(1, Soort)) * nKoe +
-                              static_cast<long double>(ForfaitaireExcretie(2, Soort)) * nPink +
-                              static_cast<long double>(ForfaitaireExcretie(3, Soort)) * nKalf +
-                              static_cast<long double>(AantalOverigeDieren()) *
-                                  ForfaitaireExcretie(4, Soort));
+    return Onthoud(geheugen::PerNutrient(geheugen::kForfaitaireExcretieTotaal, Soort), [&]() -> float {
+        return static_cast<float>(static_cast<long double>(ForfaitaireExcretie(1, Soort)) * nKoe +
+                                  static_cast<long double>(ForfaitaireExcretie(2, Soort)) * nPink +
+                                  static_cast<long double>(ForfaitaireExcretie(3, Soort)) * nKalf +
+                                  static_cast<long double>(AantalOverigeDieren()) *
+                                      ForfaitaireExcretie(4, Soort));
+    });
 }
 
 float TBedrijf::ForfaitaireExcretieNP(int Soort) const {

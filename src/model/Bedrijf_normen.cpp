@@ -90,20 +90,22 @@ float TBedrijf::VoordeelPerHa(int Soort) const {
 }
 
 float TBedrijf::DsOpname(std::string_view Voersoort) const {
-    switch (Letter(Voersoort)) {
-    case 'T': {
-        long double som = 0;
-        for (std::string_view k : {"VG", "GK", "SM", "NAT", "MP", "KV"})
-            som += DsOpname(k);
-        return static_cast<float>(som);
-    }
-    case 'M':
-        return static_cast<float>(Verbruik(Voersoort) * kDsPerKgMelkpoeder);
-    case 'K':
-        return static_cast<float>(Verbruik(Voersoort) * kDsPerKgKrachtvoer);
-    default:
-        return Verbruik(Voersoort);
-    }
+    return Onthoud(geheugen::DsOpname(Voersoort), [&]() -> float {
+        switch (Letter(Voersoort)) {
+        case 'T': {
+            long double som = 0;
+            for (std::string_view k : {"VG", "GK", "SM", "NAT", "MP", "KV"})
+                som += DsOpname(k);
+            return static_cast<float>(som);
+        }
+        case 'M':
+            return static_cast<float>(Verbruik(Voersoort) * kDsPerKgMelkpoeder);
+        case 'K':
+            return static_cast<float>(Verbruik(Voersoort) * kDsPerKgKrachtvoer);
+        default:
+            return Verbruik(Voersoort);
+        }
+    });
 }
 
 float TBedrijf::DsOpnamePercentage(std::string_view Voersoort) const {

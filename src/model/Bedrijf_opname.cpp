@@ -75,42 +75,44 @@ long double JvVastlegging(const TJvPunten& p, float van, float tot, long double 
 } // namespace
 
 float TBedrijf::Voeropname(std::string_view Voersoort, std::string_view Gehalte, char Periode) const {
-    if (Periode != 'J' && Periode != 'W' && Periode != 'Z')
-        throw EModelFout(std::string("Voeropname: Onbekende periode: ") + Periode);
-    std::string_view c;
-    if (Gehalte == "N")
-        c = "N";
-    else if (Gehalte == "P" || Gehalte == "P2O5")
-        c = "P";
-    else if (Gehalte == "VN")
-        c = "VRE";
-    else
-        throw EModelFout("Voeropname: Onbekende gehalte voer: " + std::string(Gehalte));
+    return Onthoud(geheugen::Voeropname(Voersoort, Gehalte, Periode), [&]() -> float {
+        if (Periode != 'J' && Periode != 'W' && Periode != 'Z')
+            throw EModelFout(std::string("Voeropname: Onbekende periode: ") + Periode);
+        std::string_view c;
+        if (Gehalte == "N")
+            c = "N";
+        else if (Gehalte == "P" || Gehalte == "P2O5")
+            c = "P";
+        else if (Gehalte == "VN")
+            c = "VRE";
+        else
+            throw EModelFout("Voeropname: Onbekende gehalte voer: " + std::string(Gehalte));
 
-    long double som = 0;
-    // Adds a kind's yearly amount x (kg of the content looked up) for the period. Only the
-    // kinds asked for are computed: "TOT" asks for all six.
-    auto neem = [&](std::string_view soort, auto x) {
-        if (Voersoort != "TOT" && Voersoort != soort) return;
-        long double kg = x();
-        if (Gehalte == "P2O5") kg *= kP2O5PerP;
-        if (Gehalte == "VN") kg /= soort == "MP" ? kRePerNMelkpoeder : kRePerN;
-        som += kg * AandeelVoerzTotaal(soort, Periode);
-    };
-    auto kuilvoer = [&](std::string_view soort) {
-        return static_cast<long double>(GehalteVerbruik(soort, c)) * Verbruik(soort) / 1000;
-    };
-    neem("SM", [&] { return static_cast<long double>(Geh_per_VEMSM(c)) * VemVerdelingC(); });
-    neem("NAT", [&] { return kuilvoer("NAT"); });
-    neem("KV", [&] { return kuilvoer("KV"); });
-    neem("MP", [&] { return kuilvoer("MP"); });
-    neem("GK", [&] { return static_cast<long double>(Geh_per_VEMKuil(c)) * VemVerdelingB(); });
-    neem("VG", [&] {
-        if (Gehalte == "VN")
-            return static_cast<long double>(this->Gehalte("VG", "VRE")) * Verbruik("VG") / 1000;
-        return static_cast<long double>(Geh_per_VEM(c)) * VemVerdelingA();
+        long double som = 0;
+        // Adds a kind's yearly amount x (kg of the content looked up) for the period. Only the
+        // kinds asked for are computed: "TOT" asks for all six.
+        auto neem = [&](std::string_view soort, auto x) {
+            if (Voersoort != "TOT" && Voersoort != soort) return;
+            long double kg = x();
+            if (Gehalte == "P2O5") kg *= kP2O5PerP;
+            if (Gehalte == "VN") kg /= soort == "MP" ? kRePerNMelkpoeder : kRePerN;
+            som += kg * AandeelVoerzTotaal(soort, Periode);
+        };
+        auto kuilvoer = [&](std::string_view soort) {
+            return static_cast<long double>(GehalteVerbruik(soort, c)) * Verbruik(soort) / 1000;
+        };
+        neem("SM", [&] { return static_cast<long double>(Geh_per_VEMSM(c)) * VemVerdelingC(); });
+        neem("NAT", [&] { return kuilvoer("NAT"); });
+        neem("KV", [&] { return kuilvoer("KV"); });
+        neem("MP", [&] { return kuilvoer("MP"); });
+        neem("GK", [&] { return static_cast<long double>(Geh_per_VEMKuil(c)) * VemVerdelingB(); });
+        neem("VG", [&] {
+            if (Gehalte == "VN")
+                return static_cast<long double>(this->Gehalte("VG", "VRE")) * Verbruik("VG") / 1000;
+            return static_cast<long double>(Geh_per_VEM(c)) * VemVerdelingA();
+        });
+        return static_cast<float>(som);
     });
-    return static_cast<float>(som);
 }
 
 float TBedrijf::Vastlegging(std::string_view Groep, int Soort) const {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -30,6 +31,8 @@ float Dagen(float maanden) {
 } // namespace
 
 void TBedrijf::ZetInvoer(const TTvInvoer& I) {
+    // New input: whatever was remembered is void.
+    uitkomsten.fill({});
 #define NEEM(veld)                                                                                           \
     EisGetal(I.veld, #veld);                                                                                 \
     veld = I.veld
@@ -138,8 +141,21 @@ void TBedrijf::ZetInvoer(const TTvInvoer& I) {
     DagenWeidKa = Dagen(MndWeidBKa + MndWeidOKa);
 }
 
+TBedrijf::TOnthouden::TOnthouden(const TBedrijf& Bedrijf) : bedrijf(Bedrijf) {
+    // A fresh start: nothing from an earlier input may come back.
+    if (bedrijf.onthoudDiepte++ == 0) bedrijf.uitkomsten.fill({});
+}
+
+TBedrijf::TOnthouden::~TOnthouden() {
+    --bedrijf.onthoudDiepte;
+}
+
 void TBedrijf::Bereken(const TTvInvoer& Invoer, TTvUitvoer& Uitvoer) {
     ZetInvoer(Invoer);
+    // The routines call one another with the same arguments over and over; within this
+    // calculation each sub-result is computed once.
+    std::optional<TOnthouden> onthouden;
+    if (Onthouden) onthouden.emplace(*this);
 
     if (Jaartal > 2015 && OnMelding)
         OnMelding("Voor " + IntNaarTekst(Jaartal) + " zijn nog geen gebruiksnormen ingebouwd.\n" +

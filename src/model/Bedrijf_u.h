@@ -2,8 +2,10 @@
 // the input at the start of each calculation; the routines keep no state between calls.
 #pragma once
 
+#include "Geheugen.h"
 #include "Tarvolingrade_t.h"
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -20,6 +22,22 @@ public:
     // The whole calculation. Exceptions of the model pass out unchanged; the result
     // fields written before one keep their values.
     void Bereken(const TTvInvoer& Invoer, TTvUitvoer& Uitvoer);
+
+    // While one lives, the model remembers its sub-results: each is computed once and the
+    // very same value is returned again. The fields must not change meanwhile. Bereken
+    // keeps one for its own calculation (unless Onthouden is false).
+    class TOnthouden {
+    public:
+        explicit TOnthouden(const TBedrijf& Bedrijf);
+        ~TOnthouden();
+        TOnthouden(const TOnthouden&) = delete;
+        TOnthouden& operator=(const TOnthouden&) = delete;
+
+    private:
+        const TBedrijf& bedrijf;
+    };
+    // false: Bereken computes every sub-result afresh (the same results, far slower).
+    bool Onthouden = true;
 
     // 1 normal ("N..."), 2 cross breed ("K..."), 3 Jersey ("J...").
     int RasIndex() const;
@@ -188,6 +206,25 @@ public:
     float ToedNKmMais = 0, MestVoor1jan = 0, MestNgeh1jan = 0, MestVoor31dec = 0, MestNgeh31dec = 0;
 
 private:
+    // The remembered sub-results, by the slots of Geheugen.h; in use while a TOnthouden lives.
+    struct TUitkomst {
+        float waarde = 0;
+        bool bekend = false;
+    };
+    mutable std::array<TUitkomst, geheugen::kAantal> uitkomsten{};
+    mutable int onthoudDiepte = 0;
+    // The value of slot, computed by bereken the first time (or every time when nothing is
+    // remembered or the arguments have no slot).
+    template <typename F> float Onthoud(int slot, F&& bereken) const {
+        if (onthoudDiepte == 0 || slot < 0) return bereken();
+        TUitkomst& u = uitkomsten[static_cast<std::size_t>(slot)];
+        if (!u.bekend) {
+            u.waarde = bereken();
+            u.bekend = true;
+        }
+        return u.waarde;
+    }
+
     // The one computation behind VemVerdelingA ('A'), B ('B') and C ('C').
     long double VemVerdeling(char Welk) const;
     // The one computation behind RantsoenVEM, RE, VRE and P.
