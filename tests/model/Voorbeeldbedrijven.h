@@ -52,3 +52,25 @@ inline TTvInvoer BexBedrijf() {
     in.OppBouwN = 5;
     return in;
 }
+
+// A farm simple enough to follow by hand, 2012: 100 heifers of the normal breed in the
+// dairy group (2600 kVEM each, 100 % coverage: a need of 260000 kVEM), all on slurry, no
+// grazing and no land. Stock increase only: grass silage 200000 kg dry matter at 900 VEM,
+// maize silage 100000 kg at 1000 VEM, concentrates 50000 kg at 1000 VEM.
+// Roughage need R = 260000 - 50000 (concentrates) = 210000 kVEM; without grazing it goes to
+// grass and maize silage in the ratio of their energy, q = 180 / (180 + 100) = 9 / 14:
+// grass silage 135000 kVEM = 150000 kg, maize silage 75000 kVEM = 75000 kg.
+inline TTvInvoer Pinkenbedrijf() {
+    TTvInvoer in{};
+    in.Jaartal = 2012;
+    in.Diercategorie = "MK";
+    in.Ras = "NORM";
+    in.nPink = 100;
+    in.VemDekking = 100;
+    in.PcDrijfPi = 100;
+    //                               Hoev    Vem   Re   N      P     Ras Vre
+    in.Voorraden[mAanleg][kGK] = {200000, 900, 160, 25.6f, 4, 0, 100};
+    in.Voorraden[mAanleg][kSM] = {100000, 1000, 70, 11.2f, 2, 0, 40};
+    in.Voorraden[mAanleg][kKV] = {50000, 1000, 170, 27.2f, 4.5f, 0, 120};
+    return in;
+}
