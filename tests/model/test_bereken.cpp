@@ -345,3 +345,14 @@ TEST(Onthouden, OnlyWithinOneCalculation) {
     b.ZetInvoer(in); // new input forgets what was remembered
     EXPECT_FLOAT_EQ(b.VemBehoefteTotaal(), 26000);
 }
+
+TEST(Onthouden, ACopyStartsWithNothingRemembered) {
+    TBedrijf b = Bedrijf(Pinkenbedrijf());
+    TBedrijf::TOnthouden onthouden(b);
+    EXPECT_FLOAT_EQ(b.VemBehoefteTotaal(), 260000);
+    TBedrijf kopie = b;
+    kopie.nPink = 50;
+    EXPECT_FLOAT_EQ(kopie.VemBehoefteTotaal(), 130000);
+    b = kopie; // other fields: what b remembered is void
+    EXPECT_FLOAT_EQ(b.VemBehoefteTotaal(), 130000);
+}
