@@ -1,5 +1,4 @@
 #include "Boerderij.h"
-#include "Getallen.h"
 
 #include <gtest/gtest.h>
 
@@ -211,17 +210,6 @@ TEST(Bereken, CompleteBexFarmByHand) {
         EXPECT_EQ(t.waarde, t.verwacht) << t.naam;
     // BEX only: nothing of the other modules.
     EXPECT_EQ(AlleenBex(u), u);
-}
-
-TEST(Bereken, DecimalCommaInEveryText) {
-    struct Komma {
-        Komma() { SetDecimalSeparator(','); }
-        ~Komma() { SetDecimalSeparator('.'); }
-    } komma;
-    const TTvUitvoer u = Bereken(BexBedrijf());
-    EXPECT_EQ(u.ExcrForfDier[1][1], "112,4");
-    EXPECT_EQ(u.PcVoordeelSpec[1], "+14,4");
-    EXPECT_EQ(u.RantsGehP[0], "3,9");
 }
 
 // Young stock only: the cows of the record are not counted.
