@@ -31,7 +31,7 @@ void TFrmHoofdFormulier::GrdBeginGkSelectCell(TVoorraadGrid* grid, int ACol, int
     if (ACol == kKolRe && grid->Soort() == kGK)
         // After the selection has settled: a modal box inside the grid's mouse handling
         // would leave the grid selecting.
-        QTimer::singleShot(0, this, Slot([this] {
+        QTimer::singleShot(0, &fVoorraadKoppelingen, Slot([this] {
                                Berichten().Informatie(
                                    QStringLiteral("Crude protein inclusive NH3-fraction."));
                            }));

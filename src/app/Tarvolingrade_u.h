@@ -205,6 +205,9 @@ private:
     void PasGridGrootteAan(TVoorraadGrid* grid);
     void ZetMetgezellenZichtbaar();
     void GridVerlaten(QWidget* oud, QWidget* nieuw);
+    // The receiver of the stock pages' connections: it goes before the window's widgets
+    // do, so no signal of a dying grid reaches a half-destroyed window.
+    QObject fVoorraadKoppelingen;
 
 public:
     // --- end of the stock pages ---

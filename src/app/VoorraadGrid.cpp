@@ -25,7 +25,8 @@ private:
 };
 } // namespace
 
-TRijMetgezel::TRijMetgezel(QWidget* inhoud, int breedte) : fInhoud(inhoud), fBreedte(breedte) {
+TRijMetgezel::TRijMetgezel(QWidget* inhoud, int kolom, int breedte)
+    : fInhoud(inhoud), fKolom(kolom), fBreedte(breedte) {
     fInhoud->setParent(this);
     new TVuller(this, fInhoud);
 }
@@ -65,7 +66,7 @@ void TCelDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
 void TCelDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                         const QModelIndex& index) const {
     if (auto* metgezel = qobject_cast<TRijMetgezel*>(editor))
-        metgezel->setGeometry(metgezel->Plaats(option.rect));
+        metgezel->setGeometry(metgezel->Plaats(fGrid->visualRect(index.siblingAtColumn(metgezel->Kolom()))));
     else
         QStyledItemDelegate::updateEditorGeometry(editor, option, index);
 }
@@ -161,6 +162,6 @@ void TVoorraadGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditH
     QTableWidget::closeEditor(editor, hint);
 }
 
-void TVoorraadGrid::ZetMetgezel(int kolom, int rij, TRijMetgezel* metgezel) {
-    setIndexWidget(model()->index(rij - 1, kolom), metgezel);
+void TVoorraadGrid::ZetMetgezel(int rij, TRijMetgezel* metgezel) {
+    setIndexWidget(model()->index(rij - 1, kKolBatch), metgezel);
 }

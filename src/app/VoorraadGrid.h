@@ -19,19 +19,23 @@
 
 #include <functional>
 
-// A companion in a grid cell: the widget it carries takes the right-hand part of the cell,
-// Breedte pixels wide (the check box its own width), and lets clicks through while hidden.
+// A companion of a grid row: the widget it carries takes the right-hand part of the row's
+// cell in column Kolom, Breedte pixels wide (the check box its own width), and lets clicks
+// through while hidden. It is anchored in the row's batch cell, which is never edited, so
+// the cell it covers keeps its own editor.
 class TRijMetgezel : public QWidget {
     Q_OBJECT
 public:
-    TRijMetgezel(QWidget* inhoud, int breedte);
+    TRijMetgezel(QWidget* inhoud, int kolom, int breedte);
     QWidget* Inhoud() const { return fInhoud; }
+    int Kolom() const { return fKolom; }
     void ZetZichtbaar(bool zichtbaar);
-    // Where the companion sits within a cell.
+    // Where the companion sits within its cell.
     QRect Plaats(const QRect& cel) const;
 
 private:
     QWidget* fInhoud;
+    int fKolom;
     int fBreedte;
 };
 
@@ -79,8 +83,8 @@ public:
     // Closes an open cell editor; the cell already holds what was typed.
     void SluitEditor();
 
-    // Puts a companion into a row's cell.
-    void ZetMetgezel(int kolom, int rij, TRijMetgezel* metgezel);
+    // Puts a companion into a row.
+    void ZetMetgezel(int rij, TRijMetgezel* metgezel);
 
     // Runs on every change the user makes in a cell editor, with the editor's text.
     std::function<void(int kolom, int rij, const QString& tekst)> BijTypen;

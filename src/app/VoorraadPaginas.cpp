@@ -142,9 +142,10 @@ void TFrmHoofdFormulier::BouwVoorraadPagina(int moment, QWidget* inhoud) {
         grid->BijTypen = [this, grid](int kolom, int rij, const QString& tekst) {
             Bewaak([&] { VoorraadCelGetypt(grid, kolom, rij, tekst); });
         };
-        connect(grid, &QTableWidget::currentCellChanged, this, [this, grid](int rij, int kolom, int, int) {
-            Bewaak([&] { GrdBeginGkSelectCell(grid, kolom, rij + 1); });
-        });
+        connect(grid, &QTableWidget::currentCellChanged, &fVoorraadKoppelingen,
+                [this, grid](int rij, int kolom, int, int) {
+                    Bewaak([&] { GrdBeginGkSelectCell(grid, kolom, rij + 1); });
+                });
 
         // Heading line: the kind, clear, copy, explanation, expand and fold.
         auto* kop = new QHBoxLayout;
@@ -158,7 +159,8 @@ void TFrmHoofdFormulier::BouwVoorraadPagina(int moment, QWidget* inhoud) {
 
         QToolButton* wis = knop(QStringLiteral("Btn") + M(moment) + S(k), QStringLiteral("Clear"));
         BtnWissen[moment][k] = wis;
-        connect(wis, &QToolButton::clicked, this, Slot([this, wis] { BtnBeginGkClick(wis); }));
+        connect(wis, &QToolButton::clicked, &fVoorraadKoppelingen,
+                Slot([this, wis] { BtnBeginGkClick(wis); }));
         kop->addWidget(wis);
 
         QToolButton* kopie = knop(QStringLiteral("BtnCopy") + M(moment) + S(k), QStringLiteral("Copy"));
@@ -166,7 +168,8 @@ void TFrmHoofdFormulier::BouwVoorraadPagina(int moment, QWidget* inhoud) {
             "", "Copy the closing stock", "Copy the starting stock", "Copy the stock increase"};
         kopie->setToolTip(T(kBron[static_cast<std::size_t>(moment)]));
         BtnKopie[moment][k] = kopie;
-        connect(kopie, &QToolButton::clicked, this, Slot([this, kopie] { BtnCopyBeginGkClick(kopie); }));
+        connect(kopie, &QToolButton::clicked, &fVoorraadKoppelingen,
+                Slot([this, kopie] { BtnCopyBeginGkClick(kopie); }));
         kop->addWidget(kopie);
 
         // The explanation opens the stock help window, which is not part of this build yet.
@@ -195,8 +198,10 @@ void TFrmHoofdFormulier::BouwVoorraadPagina(int moment, QWidget* inhoud) {
         in->setChecked(true);
         BtnUitklappen[moment][k] = uit;
         BtnInklappen[moment][k] = in;
-        connect(uit, &QToolButton::clicked, this, Slot([this, uit] { BtnUitklappenClick(uit); }));
-        connect(in, &QToolButton::clicked, this, Slot([this, in] { BtnInklappenClick(in); }));
+        connect(uit, &QToolButton::clicked, &fVoorraadKoppelingen,
+                Slot([this, uit] { BtnUitklappenClick(uit); }));
+        connect(in, &QToolButton::clicked, &fVoorraadKoppelingen,
+                Slot([this, in] { BtnInklappenClick(in); }));
         kop->addStretch(1);
         pagina->addLayout(kop);
         pagina->addWidget(grid, 0, Qt::AlignLeft);
@@ -215,11 +220,11 @@ void TFrmHoofdFormulier::BouwVoorraadPagina(int moment, QWidget* inhoud) {
                 lijst->addItems(namen);
                 lijst->setCurrentIndex(-1);
                 lijst->setFocusPolicy(Qt::StrongFocus);
-                auto* metgezel = new TRijMetgezel(lijst, kBreedteNatLijst);
+                auto* metgezel = new TRijMetgezel(lijst, kKolOmschrijving, kBreedteNatLijst);
                 metgezel->ZetZichtbaar(false);
-                grid->ZetMetgezel(kKolOmschrijving, n, metgezel);
+                grid->ZetMetgezel(n, metgezel);
                 CbxNat[moment][n] = lijst;
-                connect(lijst, &QComboBox::activated, this,
+                connect(lijst, &QComboBox::activated, &fVoorraadKoppelingen,
                         Slot([this, lijst] { CbxBeginNat0Change(lijst); }));
             }
         }
@@ -229,11 +234,12 @@ void TFrmHoofdFormulier::BouwVoorraadPagina(int moment, QWidget* inhoud) {
                 vak->setObjectName(QStringLiteral("Chk") + M(moment) + S(k) + QString::number(n));
                 vak->setProperty("tag", 100 * k + n);
                 vak->setToolTip(T(kAankoopHint));
-                auto* metgezel = new TRijMetgezel(vak, 0);
+                auto* metgezel = new TRijMetgezel(vak, kKolBatch, 0);
                 metgezel->ZetZichtbaar(false);
-                grid->ZetMetgezel(kKolBatch, n, metgezel);
+                grid->ZetMetgezel(n, metgezel);
                 ChkAankoop[moment][k][n] = vak;
-                connect(vak, &QCheckBox::clicked, this, Slot([this, vak] { ChkAanlegGkClick(vak); }));
+                connect(vak, &QCheckBox::clicked, &fVoorraadKoppelingen,
+                        Slot([this, vak] { ChkAanlegGkClick(vak); }));
             }
         }
 
@@ -296,7 +302,7 @@ void TFrmHoofdFormulier::MaakVoorraadBesturingen() {
         LblAanlegGkMax[f]->setVisible(true);
     LblAanlegGkMax[6]->setVisible(ModuleBEA);
     ZetMetgezellenZichtbaar();
-    connect(qApp, &QApplication::focusChanged, this,
+    connect(qApp, &QApplication::focusChanged, &fVoorraadKoppelingen,
             [this](QWidget* oud, QWidget* nieuw) { Bewaak([&] { GridVerlaten(oud, nieuw); }); });
 }
 
@@ -501,6 +507,7 @@ void TFrmHoofdFormulier::BewaarGridRegels(TVoorraadGrid* grid) {
     }
     const int gevuld = static_cast<int>(volgorde.size());
     volgorde.insert(volgorde.end(), leeg.begin(), leeg.end());
+    const bool verschoven = !std::is_sorted(volgorde.begin(), volgorde.end());
     for (int r = 1; r <= n; ++r)
         for (int c = 1; c <= 8; ++c)
             grid->SetCells(c, r, r <= gevuld ? GridBlok[c][r] : QString());
@@ -523,7 +530,7 @@ void TFrmHoofdFormulier::BewaarGridRegels(TVoorraadGrid* grid) {
             ChkAankoop[m][k][r]->setChecked(vlaggen[r]);
         }
     }
-    BerekenVoorraadGrid(grid);
+    if (verschoven) BerekenVoorraadGrid(grid);
 }
 
 void TFrmHoofdFormulier::ToonNatProduct(int moment, int rij) {
