@@ -62,7 +62,8 @@ static void BM_TypenInVolGrid(benchmark::State& state) {
         erbij = !erbij;
     }
     if (omg.Berichten->Lijst.size() != 0) state.SkipWithError("a message was shown");
-    if (g->Cells(5, rij) != (erbij ? "25.60" : "256.80")) state.SkipWithError("the keystrokes did not reach the grid");
+    if (g->Cells(5, rij) != (erbij ? "25.60" : "256.80"))
+        state.SkipWithError("the keystrokes did not reach the grid");
 }
 // Concentrates (20 rows) and grass silage (15 rows, best silage and purchased share).
 BENCHMARK(BM_TypenInVolGrid)->Arg(4)->Arg(1)->Unit(benchmark::kMicrosecond);
