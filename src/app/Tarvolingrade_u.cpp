@@ -258,6 +258,7 @@ void TFrmHoofdFormulier::BouwPaginas() {
         auto* inhoud = new QWidget;
         inhoud->setObjectName(Tekst(def.ScrollBox) + QStringLiteral("Inhoud"));
         BouwBesturingen(p, inhoud);
+        if (p >= 3 && p <= 5) BouwVoorraadPagina(p - 2, inhoud);
         scroll->setWidget(inhoud);
         sl->addWidget(scroll, 1);
 

@@ -10,6 +10,8 @@
 #include "Omgeving.h"
 #include "TabBalk.h"
 
+#include "Tarvolingrade_t.h"
+
 #include <QMainWindow>
 #include <QString>
 
@@ -21,6 +23,7 @@
 class NumEdit;
 class StaticText;
 class TBedrijf;
+class TVoorraadGrid;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -123,6 +126,90 @@ public:
     // The stock grids' part of a module change: headings, columns and companions by
     // module, folding.
     void VoorraadModuleWijziging();
+    // Builds stock page 3, 4 or 5 (stock moment 1..3) on the content of its scroll box.
+    void BouwVoorraadPagina(int moment, QWidget* inhoud);
+
+    // Empties the batch rows, folds the grid and redoes its layout.
+    void InitStringGrid(TVoorraadGrid* grid);
+    // Folds the grid as its fold button does.
+    void InklappenStringGrid(TVoorraadGrid* grid);
+    // Columns, headings and size by feed kind, module and fold state.
+    void SetOmvangStringGrid(TVoorraadGrid* grid);
+    // Copies the texts of columns 1..8 of every batch row.
+    void KopieerGrid(const TVoorraadGrid* bron, TVoorraadGrid* doel);
+    // The totals under the grid, and for silage the best silage and the purchased share.
+    void BerekenVoorraadGrid(TVoorraadGrid* grid);
+    // Closes up the filled rows at the top; each row's type and purchase flag move with it.
+    void BewaarGridRegels(TVoorraadGrid* grid);
+    // Recomputes a row as if cell (ACol, ARow) had been edited: the RE/N partner (emptied
+    // when Value is empty), the row's VRE, the totals and the checks. Never writes Value.
+    void GrdBeginGkSetEditText(TVoorraadGrid* grid, int ACol, int ARow, const QString& Value);
+    // Leaving a grid: its check with messages.
+    void GrdBeginGkExit(TVoorraadGrid* grid);
+    // The selected column's hint.
+    void GrdBeginGkSelectCell(TVoorraadGrid* grid, int ACol, int ARow);
+    // The grid check against the feed-value limits: sets GridOK[pagina][kind] and
+    // TabbladOK[pagina] from the five grid flags. Returns whether the grid is valid.
+    bool ControleerGrid(int pagina, TVoorraadGrid* grid, bool Meldingen);
+    // The buttons by their names (clear, copy) and by identity (expand, fold).
+    void BtnBeginGkClick(QObject* Sender);
+    void BtnCopyBeginGkClick(QObject* Sender);
+    void BtnUitklappenClick(QObject* Sender);
+    void BtnInklappenClick(QObject* Sender);
+    // A row's wet-by-product choice and purchase box.
+    void CbxBeginNat0Change(QComboBox* Sender);
+    void ChkAanlegGkClick(QCheckBox* Sender);
+    // Sets the purchase boxes from the purchase flags and recomputes the silage grids.
+    void ZetVinkjes();
+    // Shows NatProductNr[moment][row] in its row's list (17, the totals line, as "Total").
+    void ToonNatProduct(int moment, int rij);
+
+    // Stock grids [moment 1..3][kind 1..5]; GrdBeginGk .. GrdEindMp.
+    TArray<TArray<TVoorraadGrid*, 1, 5>, 1, 3> VoorraadGrids{};
+    // Total labels [moment][kind][field 1..7: Hoev, Vem, Re, N, P, Ras, Vre]; Ras only for
+    // kinds 1 and 2 (nullptr elsewhere). The calculation driver reads these.
+    TArray<TArray<TArray<QLabel*, 1, 7>, 1, 5>, 1, 3> LblTotaal{};
+    // Best grass silage of the stock increase [field 2..7]: LblAanlegGkVemMax .. VreMax.
+    TArray<QLabel*, 2, 7> LblAanlegGkMax{};
+    StaticText* SttBesteKuil = nullptr;
+    // Purchased share [moment][kind 1..2][field 1 Hoev, 2 Vem, 3 Re, 5 P]; Vem and Re only
+    // on the stock increase (nullptr elsewhere, and always for field 4).
+    TArray<TArray<TArray<QLabel*, 1, 5>, 1, 2>, 1, 3> LblAankoop{};
+    std::vector<QWidget*> SttAankoop;
+    // Buttons and explanation links [moment][kind].
+    TArray<TArray<QToolButton*, 1, 5>, 1, 3> BtnWissen{}, BtnKopie{}, BtnUitklappen{}, BtnInklappen{};
+    TArray<TArray<StaticText*, 1, 5>, 1, 3> SttToelichting{};
+    // Row companions: wet-by-product lists [moment][row 1..20], purchase boxes
+    // [moment][kind 1..2][row 1..15] (maize silage rows 1..10).
+    TArray<TArray<QComboBox*, 1, 20>, 1, 3> CbxNat{};
+    TArray<TArray<TArray<QCheckBox*, 1, 15>, 1, 2>, 1, 3> ChkAankoop{};
+
+    // The wet by-product (1..17, 0 = not chosen) of each row of the kind-3 grids.
+    TArray<TArray<int, 1, 20>, 1, 3> NatProductNr{};
+    // Purchase flags per moment [group 1..3][row 1..20]: group 1 grass silage, 2 maize
+    // silage, 3 unused.
+    using TAankoopVlaggen = TArray<TArray<bool, 1, 20>, 1, 3>;
+    TAankoopVlaggen AankoopBegin{}, AankoopAanleg{}, AankoopEind{};
+    TAankoopVlaggen& Aankoop(int moment);
+    // Scratch table [column 1..8][row 1..20] of the row compaction (and the farm file).
+    TArray<TArray<QString, 1, 20>, 1, 8> GridBlok{};
+    // Result of the last check of each grid [page 3..5][kind 1..5].
+    TArray<TArray<bool, 1, 5>, 3, 5> GridOK{};
+
+private:
+    // What the user typed into a cell: refused when it is no valid entry, then as
+    // GrdBeginGkSetEditText.
+    void VoorraadCelGetypt(TVoorraadGrid* grid, int kolom, int rij, QString tekst);
+    void VoorraadCelBewerkt(TVoorraadGrid* grid, int kolom, int rij, bool leeg);
+    void VouwGrid(TVoorraadGrid* grid, bool inklappen);
+    void PasGridGrootteAan(TVoorraadGrid* grid);
+    void ZetMetgezellenZichtbaar();
+    void GridVerlaten(QWidget* oud, QWidget* nieuw);
+    // The receiver of the stock pages' connections: it goes before the window's widgets
+    // do, so no signal of a dying grid reaches a half-destroyed window.
+    QObject fVoorraadKoppelingen;
+
+public:
     // --- end of the stock pages ---
 
     // --- Page checks ---
