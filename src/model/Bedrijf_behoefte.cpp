@@ -3,6 +3,7 @@
 // keeps young stock only.
 #include "Bedrijf_u.h"
 #include "Evaluatie.h"
+#include "Jongvee.h"
 
 #include <algorithm>
 #include <array>
@@ -30,38 +31,26 @@ constexpr std::array<int, 12> kKalfA = {2000, 2250, 2500, 2850, 3200, 3525,
                                         3850, 4225, 4600, 4725, 4850, 5125}; // months 0..11
 constexpr std::array<int, 12> kKalfB = {0, 125, 250, 300, 350, 400, 450, 500, 550, 575, 600, 625};
 
-constexpr float kDagenPerMaand = 30.5f;
-
 // The cumulated need of the table from its first month on, as points (age in days,
-// cumulated VEM) for Interpoleer; the last cumulation, unrounded, beside them.
+// cumulated VEM); the last cumulation, unrounded, beside them.
 struct TCumulatie {
-    std::array<int, 21> X{};
-    std::array<int, 21> Y{};
-    int laatste = 0;  // index of the last point
+    TJvPunten punten;
     float totaal = 0; // cumulated need at the end of the table
 };
 
 template <std::size_t M> TCumulatie Cumuleer(const std::array<int, M>& T, int eersteMaand) {
     TCumulatie c;
-    c.X.fill(-1);
-    c.Y.fill(-1);
+    c.punten.X.fill(-1);
+    c.punten.Y.fill(-1);
     float S = 0;
     for (std::size_t j = 0; j <= M; ++j) {
-        if (j > 0) S = static_cast<float>(S + T[j - 1] * static_cast<long double>(kDagenPerMaand));
-        c.X[j] = RoundInt((eersteMaand + static_cast<long double>(j)) * kDagenPerMaand, "Interpoleer");
-        c.Y[j] = RoundInt(S, "Interpoleer");
+        if (j > 0) S = static_cast<float>(S + T[j - 1] * kDagenPerMaand);
+        c.punten.X[j] = JvDagen(eersteMaand + static_cast<long double>(j));
+        c.punten.Y[j] = RoundInt(S, "Interpoleer");
     }
-    c.laatste = static_cast<int>(M);
+    c.punten.laatste = M;
     c.totaal = S;
     return c;
-}
-
-// The cumulated need at an age in months, held at the table's ends.
-long double Waarde(const TCumulatie& c, float maanden) {
-    const int d = RoundInt(maanden * static_cast<long double>(kDagenPerMaand), "Interpoleer");
-    if (c.X[0] >= d) return c.Y[0];
-    if (c.X[static_cast<std::size_t>(c.laatste)] <= d) return c.Y[static_cast<std::size_t>(c.laatste)];
-    return Interpoleer(c.X, c.Y, d);
 }
 
 // Built once, on first use.
@@ -88,8 +77,8 @@ long double PinkenTabel(const TCumulatie& c, float LftJvAan, float LftJvAfv) {
     const long double jaren = (LftJvAfv - std::max(12.0L, static_cast<long double>(LftJvAan))) / 12;
     // Leaving no later than arriving is no stay at all, not a need.
     if (jaren <= 0) return 0;
-    const long double a = LftJvAan <= 12 ? 0 : Waarde(c, LftJvAan);
-    const long double b = Waarde(c, LftJvAfv);
+    const long double a = LftJvAan <= 12 ? 0 : JvWaarde(c.punten, LftJvAan);
+    const long double b = JvWaarde(c.punten, LftJvAfv);
     return std::max(0.0L, Deel(b - a, jaren));
 }
 
@@ -98,8 +87,8 @@ long double KalverenTabel(const TCumulatie& c, float LftJvAan, float LftJvAfv) {
     if (LftJvAan >= 12) return 0;
     const long double jaren = (std::min(12.0L, static_cast<long double>(LftJvAfv)) - LftJvAan) / 12;
     if (jaren <= 0) return 0;
-    const long double a = Waarde(c, LftJvAan);
-    const long double b = LftJvAfv >= 12 ? c.totaal : Waarde(c, LftJvAfv);
+    const long double a = JvWaarde(c.punten, LftJvAan);
+    const long double b = LftJvAfv >= 12 ? c.totaal : JvWaarde(c.punten, LftJvAfv);
     return std::max(0.0L, Deel(b - a, jaren));
 }
 
@@ -176,9 +165,11 @@ float TBedrijf::VemBehoefteKalf() const {
 }
 
 float TBedrijf::VemBehoefteTotaal() const {
-    const long double H = nKoe * static_cast<long double>(VemBehoefteKoe()) +
-                          nPink * static_cast<long double>(VemBehoeftePink()) +
-                          nKalf * static_cast<long double>(VemBehoefteKalf());
-    if (EvalNr == 4 || EvalNr == 5) return static_cast<float>(VemDekkingFactor(EvalNr) * H);
-    return static_cast<float>(H * VemDekking / 100);
+    return Onthoud(geheugen::kVemBehoefteTotaal, [&]() -> float {
+        const long double H = nKoe * static_cast<long double>(VemBehoefteKoe()) +
+                              nPink * static_cast<long double>(VemBehoeftePink()) +
+                              nKalf * static_cast<long double>(VemBehoefteKalf());
+        if (EvalNr == 4 || EvalNr == 5) return static_cast<float>(VemDekkingFactor(EvalNr) * H);
+        return static_cast<float>(H * VemDekking / 100);
+    });
 }

@@ -212,13 +212,13 @@ long double TBedrijf::VemVerdeling(char Welk) const {
 }
 
 float TBedrijf::VemVerdelingA() const {
-    return static_cast<float>(VemVerdeling('A'));
+    return Onthoud(geheugen::kVemVerdeling + 0, [this] { return static_cast<float>(VemVerdeling('A')); });
 }
 float TBedrijf::VemVerdelingB() const {
-    return static_cast<float>(VemVerdeling('B'));
+    return Onthoud(geheugen::kVemVerdeling + 1, [this] { return static_cast<float>(VemVerdeling('B')); });
 }
 float TBedrijf::VemVerdelingC() const {
-    return static_cast<float>(VemVerdeling('C'));
+    return Onthoud(geheugen::kVemVerdeling + 2, [this] { return static_cast<float>(VemVerdeling('C')); });
 }
 
 float TBedrijf::Geh_per_VEM(std::string_view Soort) const {
@@ -284,17 +284,21 @@ bool TBedrijf::SnijmaisAanwezig() const {
 }
 
 float TBedrijf::Verbruik(std::string_view Voersoort) const {
-    if (Voersoort == "VG") return static_cast<float>(Deel(VemVerdelingA() * 1000.0L, Gehalte("VG", "VEM")));
-    if (Voersoort == "SM") return static_cast<float>(Deel(VemVerdelingC() * 1000.0L, Gehalte("SM", "VEM")));
-    if (Voersoort == "GK") {
-        long double V = kVemKuilStandaard;
-        if (KuilAanwezig())
-            V = Gehalte("GK", "VEM");
-        else if (SnijmaisAanwezig())
-            V = Gehalte("SM", "VEM");
-        return static_cast<float>(Deel(VemVerdelingB() * 1000.0L, V));
-    }
-    return VerbruikStal(Voersoort, "HOEV");
+    return Onthoud(geheugen::Verbruik(Voersoort), [&]() -> float {
+        if (Voersoort == "VG")
+            return static_cast<float>(Deel(VemVerdelingA() * 1000.0L, Gehalte("VG", "VEM")));
+        if (Voersoort == "SM")
+            return static_cast<float>(Deel(VemVerdelingC() * 1000.0L, Gehalte("SM", "VEM")));
+        if (Voersoort == "GK") {
+            long double V = kVemKuilStandaard;
+            if (KuilAanwezig())
+                V = Gehalte("GK", "VEM");
+            else if (SnijmaisAanwezig())
+                V = Gehalte("SM", "VEM");
+            return static_cast<float>(Deel(VemVerdelingB() * 1000.0L, V));
+        }
+        return VerbruikStal(Voersoort, "HOEV");
+    });
 }
 
 float TBedrijf::OpnameCapaciteit(float VersGras) const {
@@ -307,76 +311,78 @@ float TBedrijf::OpnameCapaciteit(float VersGras) const {
 }
 
 float TBedrijf::AandeelVoerz(std::string_view Voersoort) const {
-    const char soort = Letter(Voersoort);
-    if (soort != 'G' && soort != 'K' && soort != 'M' && soort != 'N' && soort != 'S')
-        throw EModelFout("AandeelVoerz: Onbekend soort voer: " + std::string(Voersoort));
-    const long double D = static_cast<long double>(DagenWeidMk) + DagenZstvMk;
-    // No summer days, or no cows to spend them at pasture or in the house: nothing is
-    // eaten in the summer, as on a farm with young stock only.
-    if (D <= 0 || nKoe == 0) return 0;
+    return Onthoud(geheugen::PerKind(geheugen::kAandeelVoerz, VoerIndex(Voersoort)), [&]() -> float {
+        const char soort = Letter(Voersoort);
+        if (soort != 'G' && soort != 'K' && soort != 'M' && soort != 'N' && soort != 'S')
+            throw EModelFout("AandeelVoerz: Onbekend soort voer: " + std::string(Voersoort));
+        const long double D = static_cast<long double>(DagenWeidMk) + DagenZstvMk;
+        // No summer days, or no cows to spend them at pasture or in the house: nothing is
+        // eaten in the summer, as on a farm with young stock only.
+        if (D <= 0 || nKoe == 0) return 0;
 
-    // Amounts in kg dry matter and energy in VEM per kg dry matter.
-    const long double qVG = Verbruik("VG"), qGK = Verbruik("GK"), qSM = Verbruik("SM"),
-                      qNAT = Verbruik("NAT");
-    const long double qMP = Verbruik("MP") / kMpPerDs, qKV = Verbruik("KV") / kKvPerDs;
-    const long double vVG = GehalteVerbruik("VG", "VEM"), vGK = GehalteVerbruik("GK", "VEM");
-    const long double vSM = GehalteVerbruik("SM", "VEM"), vNAT = GehalteVerbruik("NAT", "VEM");
-    const long double vMP = GehalteVerbruik("MP", "VEM") * kMpPerDs;
-    const long double vKV = GehalteVerbruik("KV", "VEM") * kKvPerDs;
+        // Amounts in kg dry matter and energy in VEM per kg dry matter.
+        const long double qVG = Verbruik("VG"), qGK = Verbruik("GK"), qSM = Verbruik("SM"),
+                          qNAT = Verbruik("NAT");
+        const long double qMP = Verbruik("MP") / kMpPerDs, qKV = Verbruik("KV") / kKvPerDs;
+        const long double vVG = GehalteVerbruik("VG", "VEM"), vGK = GehalteVerbruik("GK", "VEM");
+        const long double vSM = GehalteVerbruik("SM", "VEM"), vNAT = GehalteVerbruik("NAT", "VEM");
+        const long double vMP = GehalteVerbruik("MP", "VEM") * kMpPerDs;
+        const long double vKV = GehalteVerbruik("KV", "VEM") * kKvPerDs;
 
-    // The year: energy (at least the herd's need) and fill.
-    const long double E =
-        std::max((qVG * vVG + qGK * vGK + qSM * vSM + qNAT * vNAT + qMP * vMP + qKV * vKV) / 1000,
-                 static_cast<long double>(VemBehoefteTotaal()));
-    const long double FY = 0.89L * qVG + 1.01L * qGK + 0.87L * qSM + 1.0L * qNAT + 0.32L * qKV;
-    const long double W = 365 - D;
-    const long double N = nKoe;
-    const long double Ewin = (E - static_cast<long double>(VemToeslagWeiden()) * N) / 365 * W;
-    const long double Ezom = E - Ewin;
-    const long double FR = Deel(FY, N) / 365;
-    const long double capaciteit = OpnameCapaciteit(static_cast<float>(qVG));
+        // The year: energy (at least the herd's need) and fill.
+        const long double E =
+            std::max((qVG * vVG + qGK * vGK + qSM * vSM + qNAT * vNAT + qMP * vMP + qKV * vKV) / 1000,
+                     static_cast<long double>(VemBehoefteTotaal()));
+        const long double FY = 0.89L * qVG + 1.01L * qGK + 0.87L * qSM + 1.0L * qNAT + 0.32L * qKV;
+        const long double W = 365 - D;
+        const long double N = nKoe;
+        const long double Ewin = (E - static_cast<long double>(VemToeslagWeiden()) * N) / 365 * W;
+        const long double Ezom = E - Ewin;
+        const long double FR = Deel(FY, N) / 365;
+        const long double capaciteit = OpnameCapaciteit(static_cast<float>(qVG));
 
-    // Fill the cows' summer intake in a fixed order (fresh grass, milk powder, grass
-    // silage, maize silage and wet by-products, concentrates) and widen or narrow their
-    // capacity until the summer ration fills them as the year's ration does.
-    long double eVG = 0, eMP = 0, eGK = 0, eSM = 0, eNAT = 0, eKV = 0;
-    auto perKoeDag = [&](long double e, long double v) { return Deel(Deel(Deel(e, v / 1000), N), D); };
-    int tienden = 10; // the capacity factor in tenths, so its steps stay exact
-    for (int pass = 1; pass <= 26; ++pass) {
-        const long double f = tienden / 10.0L;
-        const long double C = capaciteit * f;
-        eVG = qVG * vVG / 1000;
-        eMP = qMP * vMP / 1000 / 365 * D;
-        eGK = std::max(std::min(((qVG + qGK) / 365 * D - qVG) * vGK / 1000, qGK * vGK / 1000), 0.0L);
-        long double ruimte = std::max(C - Deel(eGK, vGK / 1000), 0.0L);
-        eSM = std::min(Deel(qSM, qSM + qNAT) * ruimte * vSM / 1000, qSM * vSM / 1000);
-        ruimte = std::max(C - Deel(eGK, vGK / 1000) - Deel(eSM, vSM / 1000), 0.0L);
-        eNAT = std::min(ruimte * vNAT / 1000, qNAT * vNAT / 1000);
-        eKV = std::max(std::min(Ezom - eVG - eNAT - eMP - eSM - eGK, qKV * vKV / 1000), 0.0L);
+        // Fill the cows' summer intake in a fixed order (fresh grass, milk powder, grass
+        // silage, maize silage and wet by-products, concentrates) and widen or narrow their
+        // capacity until the summer ration fills them as the year's ration does.
+        long double eVG = 0, eMP = 0, eGK = 0, eSM = 0, eNAT = 0, eKV = 0;
+        auto perKoeDag = [&](long double e, long double v) { return Deel(Deel(Deel(e, v / 1000), N), D); };
+        int tienden = 10; // the capacity factor in tenths, so its steps stay exact
+        for (int pass = 1; pass <= 26; ++pass) {
+            const long double f = tienden / 10.0L;
+            const long double C = capaciteit * f;
+            eVG = qVG * vVG / 1000;
+            eMP = qMP * vMP / 1000 / 365 * D;
+            eGK = std::max(std::min(((qVG + qGK) / 365 * D - qVG) * vGK / 1000, qGK * vGK / 1000), 0.0L);
+            long double ruimte = std::max(C - Deel(eGK, vGK / 1000), 0.0L);
+            eSM = std::min(Deel(qSM, qSM + qNAT) * ruimte * vSM / 1000, qSM * vSM / 1000);
+            ruimte = std::max(C - Deel(eGK, vGK / 1000) - Deel(eSM, vSM / 1000), 0.0L);
+            eNAT = std::min(ruimte * vNAT / 1000, qNAT * vNAT / 1000);
+            eKV = std::max(std::min(Ezom - eVG - eNAT - eMP - eSM - eGK, qKV * vKV / 1000), 0.0L);
 
-        const long double FS = 0.89L * perKoeDag(eVG, vVG) + 1.01L * perKoeDag(eGK, vGK) +
-                               0.87L * perKoeDag(eSM, vSM) + 1.0L * perKoeDag(eNAT, vNAT) +
-                               0.32L * perKoeDag(eKV, vKV);
-        if (std::fabs(FS - FR) <= 0.1L || (tienden > 10 && FS >= FR) || (tienden < 10 && FS <= FR)) break;
-        if (FS < FR)
-            ++tienden;
-        else if (FS > FR)
-            --tienden;
-        if (tienden < 2 || tienden > 50) break;
-    }
+            const long double FS = 0.89L * perKoeDag(eVG, vVG) + 1.01L * perKoeDag(eGK, vGK) +
+                                   0.87L * perKoeDag(eSM, vSM) + 1.0L * perKoeDag(eNAT, vNAT) +
+                                   0.32L * perKoeDag(eKV, vKV);
+            if (std::fabs(FS - FR) <= 0.1L || (tienden > 10 && FS >= FR) || (tienden < 10 && FS <= FR)) break;
+            if (FS < FR)
+                ++tienden;
+            else if (FS > FR)
+                --tienden;
+            if (tienden < 2 || tienden > 50) break;
+        }
 
-    switch (soort) {
-    case 'G':
-        return static_cast<float>(Deel(eGK, qGK * vGK / 1000));
-    case 'K':
-        return static_cast<float>(Deel(eKV, qKV * vKV / 1000));
-    case 'M':
-        return static_cast<float>(Deel(eMP, qMP * vMP / 1000));
-    case 'N':
-        return static_cast<float>(Deel(eNAT, qNAT * vNAT / 1000));
-    default:
-        return static_cast<float>(Deel(eSM, qSM * vSM / 1000));
-    }
+        switch (soort) {
+        case 'G':
+            return static_cast<float>(Deel(eGK, qGK * vGK / 1000));
+        case 'K':
+            return static_cast<float>(Deel(eKV, qKV * vKV / 1000));
+        case 'M':
+            return static_cast<float>(Deel(eMP, qMP * vMP / 1000));
+        case 'N':
+            return static_cast<float>(Deel(eNAT, qNAT * vNAT / 1000));
+        default:
+            return static_cast<float>(Deel(eSM, qSM * vSM / 1000));
+        }
+    });
 }
 
 float TBedrijf::AandeelVoerzTotaal(std::string_view Voersoort, char Periode) const {

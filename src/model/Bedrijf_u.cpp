@@ -1,15 +1,17 @@
 #include "Bedrijf_u.h"
+#include "Getallen.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 
 namespace {
 
 // Every number of the input must be a number: NaN or an infinity would run through every
 // formula and end as nonsense texts, so the calculation stops with the field named.
 void EisGetal(float v, const char* veld) {
-    if (!std::isfinite(v))
-        throw EModelFout(std::string("Ongeldige invoer (geen getal): ") + veld);
+    if (!std::isfinite(v)) throw EModelFout(std::string("Ongeldige invoer (geen getal): ") + veld);
 }
 
 void EisGetal(const TVoorraadPost& p, const char* veld) {
@@ -22,13 +24,17 @@ void EisGetal(const TAankoopPost& p, const char* veld) {
         EisGetal(v, veld);
 }
 
-float Dagen(float maanden) { return static_cast<float>(std::min(maanden * 30.5L, 365.0L)); }
+float Dagen(float maanden) {
+    return static_cast<float>(std::min(maanden * 30.5L, 365.0L));
+}
 
 } // namespace
 
 void TBedrijf::ZetInvoer(const TTvInvoer& I) {
-#define NEEM(veld)                                                                                              \
-    EisGetal(I.veld, #veld);                                                                                    \
+    // New input: whatever was remembered is void.
+    uitkomsten.fill({});
+#define NEEM(veld)                                                                                           \
+    EisGetal(I.veld, #veld);                                                                                 \
     veld = I.veld
     Jaartal = I.Jaartal;
     ModuleBEA = I.ModuleBEA;
@@ -135,14 +141,67 @@ void TBedrijf::ZetInvoer(const TTvInvoer& I) {
     DagenWeidKa = Dagen(MndWeidBKa + MndWeidOKa);
 }
 
+TBedrijf::TOnthouden::TOnthouden(const TBedrijf& Bedrijf) : bedrijf(Bedrijf) {
+    // A fresh start: nothing from an earlier input may come back.
+    if (bedrijf.onthoudDiepte++ == 0) bedrijf.uitkomsten.fill({});
+}
+
+TBedrijf::TOnthouden::~TOnthouden() {
+    --bedrijf.onthoudDiepte;
+}
+
 void TBedrijf::Bereken(const TTvInvoer& Invoer, TTvUitvoer& Uitvoer) {
     ZetInvoer(Invoer);
+    // The routines call one another with the same arguments over and over; within this
+    // calculation each sub-result is computed once.
+    std::optional<TOnthouden> onthouden;
+    if (Onthouden) onthouden.emplace(*this);
 
     if (Jaartal > 2015 && OnMelding)
         OnMelding("Voor " + IntNaarTekst(Jaartal) + " zijn nog geen gebruiksnormen ingebouwd.\n" +
                   "Er wordt gerekend met de gebruiksnormen van 2015.");
 
-    (void)Uitvoer;
+    // Excretion against the norms, use standards and manure disposal, for N and then P2O5.
+    for (int k = 1; k <= 2; ++k) {
+        Uitvoer.ExcrSpecExc[k] = FormatFloat("0", ExcretieBedrijf(k));
+        Uitvoer.ExcrSpecInc[k] = FormatFloat("0", ExcretieBedrijfsspecifiek(k));
+        Uitvoer.ExcrForf[k] = FormatFloat("0", ForfaitaireExcretieNP(k));
+        Uitvoer.ExcrVoordeel[k] = VerschilTekst(k);
+        for (int c = 1; c <= 4; ++c) {
+            const float forfait = ForfaitaireExcretie(c, k);
+            if (forfait > 0) Uitvoer.ExcrForfDier[c][k] = FormatFloat("0.0", forfait);
+        }
+        Uitvoer.GebrNorm[k] = FormatFloat("0", Gebruiksnorm(k));
+        Uitvoer.MestafzForf[k] = FormatFloat("0", OverschotForfaitair(k));
+        Uitvoer.MestafzSpec[k] = FormatFloat("0", OverschotBedrijfsspecifiek(k));
+        Uitvoer.MestafzVoordeel[k] = OverschotVerschilTekst(k);
+        Uitvoer.Efficientie[k] = FormatFloat("0", Benutting(k));
+    }
+
+    // The ration and the farm's figures.
+    Uitvoer.GehRantsoen[1] = FormatFloat("0", GehalteRantsoen("VEM"));
+    Uitvoer.GehRantsoen[2] = FormatFloat("0", GehalteRantsoen("RE"));
+    Uitvoer.GehRantsoen[3] = FormatFloat("0.0", GehalteRantsoen("N"));
+    Uitvoer.GehRantsoen[4] = FormatFloat("0.0", GehalteRantsoen("P"));
+    Uitvoer.MelkPerHa = FormatFloat("0", MelkPerHa());
+    Uitvoer.JvPer10Mk = FormatFloat("0.0", Deel(static_cast<long double>(nPink) + nKalf, nKoe / 10.0L));
+    Uitvoer.KvPer100kgMelk = FormatFloat("0", Deel(Verbruik("KV"), MelkLev / 100.0L));
+    for (int k = 1; k <= 2; ++k) {
+        Uitvoer.PcVoordeelSpec[k] = VerschilProcentTekst(k);
+        Uitvoer.MelkProdMax[k] = FormatFloat("0", VoordeelPerHa(k));
+    }
+    static constexpr std::array<std::string_view, 7> kSoorten = {"TOT", "VG", "GK", "SM", "NAT", "MP", "KV"};
+    for (int i = 0; i <= 6; ++i) {
+        const std::string_view soort = kSoorten[static_cast<std::size_t>(i)];
+        Uitvoer.RantsVerbruik[i] = FormatFloat("0", DsOpname(soort));
+        Uitvoer.RantsAandeel[i] = FormatFloat("0", DsOpnamePercentage(soort));
+        Uitvoer.RantsGehVem[i] = FormatFloat("0", RantsoenVEM(soort));
+        Uitvoer.RantsGehRe[i] = FormatFloat("0", RantsoenRE(soort));
+        Uitvoer.RantsGehVre[i] = FormatFloat("0", RantsoenVRE(soort));
+        Uitvoer.RantsGehP[i] = FormatFloat("0.0", RantsoenP(soort));
+        Uitvoer.RantsReKvem[i] = FormatFloat("0", RePerKvem(soort));
+        Uitvoer.RantsPKvem[i] = FormatFloat("0.0", PPerKvem(soort));
+    }
 }
 
 int TBedrijf::RasIndex() const {
@@ -167,7 +226,10 @@ float TBedrijf::OppervlakteMais() const {
 float TBedrijf::OppervlakteBouwland() const {
     return static_cast<float>(static_cast<long double>(OppBouwL) + OppBouwN + OppBouwH);
 }
-float TBedrijf::MelkPerKoe() const { return static_cast<float>(Deel(MelkLev, nKoe)); }
+float TBedrijf::MelkPerKoe() const {
+    return static_cast<float>(Deel(MelkLev, nKoe));
+}
 float TBedrijf::MelkPerHa() const {
-    return static_cast<float>(Deel(MelkLev, static_cast<long double>(OppervlakteGras()) + OppervlakteBouwland()));
+    return static_cast<float>(
+        Deel(MelkLev, static_cast<long double>(OppervlakteGras()) + OppervlakteBouwland()));
 }

@@ -2,8 +2,10 @@
 // the input at the start of each calculation; the routines keep no state between calls.
 #pragma once
 
+#include "Geheugen.h"
 #include "Tarvolingrade_t.h"
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -20,6 +22,22 @@ public:
     // The whole calculation. Exceptions of the model pass out unchanged; the result
     // fields written before one keep their values.
     void Bereken(const TTvInvoer& Invoer, TTvUitvoer& Uitvoer);
+
+    // While one lives, the model remembers its sub-results: each is computed once and the
+    // very same value is returned again. The fields must not change meanwhile. Bereken
+    // keeps one for its own calculation (unless Onthouden is false).
+    class TOnthouden {
+    public:
+        explicit TOnthouden(const TBedrijf& Bedrijf);
+        ~TOnthouden();
+        TOnthouden(const TOnthouden&) = delete;
+        TOnthouden& operator=(const TOnthouden&) = delete;
+
+    private:
+        const TBedrijf& bedrijf;
+    };
+    // false: Bereken computes every sub-result afresh (the same results, far slower).
+    bool Onthouden = true;
 
     // 1 normal ("N..."), 2 cross breed ("K..."), 3 Jersey ("J...").
     int RasIndex() const;
@@ -91,6 +109,63 @@ public:
     // Share of a feed kind eaten in Periode: 'J' year, 'Z' summer, 'W' winter.
     float AandeelVoerzTotaal(std::string_view Voersoort, char Periode) const;
 
+    // Intake and retention. Soort 1 is N, 2 P2O5; amounts in kg a year.
+    //
+    // A component eaten: Voersoort "SM", "NAT", "KV", "MP", "GK", "VG", or "TOT" for all six;
+    // Gehalte "N", "P", "P2O5" or "VN" (digestible N); Periode 'J' year, 'W' winter, 'Z' summer.
+    float Voeropname(std::string_view Voersoort, std::string_view Gehalte, char Periode) const;
+    // Retained by Groep "VEE" (the herd), "MELK", "MK" (cows), "PI" (heifers), "KA" (calves).
+    float Vastlegging(std::string_view Groep, int Soort) const;
+    // Retention in per cent of the intake.
+    float Benutting(int Soort) const;
+    // Content per kg of the whole ration used by the herd.
+    float GehalteRantsoen(std::string_view Gehalte) const;
+
+    // Excretion against the norms.
+    //
+    // Norm excretion of the other grazing animals of category 1..13, or 0 for all of them.
+    float ExcretieOverigeDieren(int Categorie, int Soort) const;
+    float AantalOverigeDieren() const;
+    // Intake less retention of the herd.
+    float ExcretieVee(int Soort) const;
+    // Share of the herd's gross N excretion left in its slurry and solid manure.
+    float MestFractie() const;
+    float ExcretieBedrijf(int Soort) const;
+    // With the correction of the herd's own part: the figure every comparison uses.
+    float ExcretieBedrijfsspecifiek(int Soort) const;
+    // Norm excretion per animal: Categorie 1 cows, 2 heifers, 3 calves, 4 other grazing animals.
+    float ForfaitaireExcretie(int Categorie, int Soort) const;
+    float ForfaitaireExcretieTotaal(int Soort) const;
+    float ForfaitaireExcretieNP(int Soort) const;
+    // Norm less farm-specific excretion ("+" before an advantage), in kg and in per cent.
+    std::string VerschilTekst(int Soort) const;
+    std::string VerschilProcentTekst(int Soort) const;
+
+    // Use standards, manure disposal and ration composition.
+    float PercentageGras() const;
+    // At least 70 % grassland.
+    bool Derogatie() const;
+    // kg a year the farm's land may receive.
+    float Gebruiksnorm(int Soort) const;
+    // Manure that must leave the farm with the norm and with the farm-specific excretion,
+    // and the difference of the two ("+" before an advantage).
+    float OverschotForfaitair(int Soort) const;
+    float OverschotBedrijfsspecifiek(int Soort) const;
+    std::string OverschotVerschilTekst(int Soort) const;
+    // kg milk per ha the use standard allows with the farm-specific excretion.
+    float VoordeelPerHa(int Soort) const;
+    // kg dry matter eaten a year: "VG", "GK", "SM", "NAT", "MP", "KV", or "TOT" for all.
+    float DsOpname(std::string_view Voersoort) const;
+    float DsOpnamePercentage(std::string_view Voersoort) const;
+    // Content per kg dry matter of a feed kind or, for "TOT", of the whole ration.
+    float RantsoenVEM(std::string_view Voersoort) const;
+    float RantsoenRE(std::string_view Voersoort) const;
+    float RantsoenVRE(std::string_view Voersoort) const;
+    float RantsoenP(std::string_view Voersoort) const;
+    // g per 1000 VEM.
+    float RePerKvem(std::string_view Voersoort) const;
+    float PPerKvem(std::string_view Voersoort) const;
+
     // Copies the input (step 1 of the calculation) and derives the grazing days (step 2),
     // without computing anything; the calculation starts with it.
     void ZetInvoer(const TTvInvoer& Invoer);
@@ -131,6 +206,27 @@ public:
     float ToedNKmMais = 0, MestVoor1jan = 0, MestNgeh1jan = 0, MestVoor31dec = 0, MestNgeh31dec = 0;
 
 private:
+    // The remembered sub-results, by the slots of Geheugen.h; in use while a TOnthouden lives.
+    struct TUitkomst {
+        float waarde = 0;
+        bool bekend = false;
+    };
+    mutable std::array<TUitkomst, geheugen::kAantal> uitkomsten{};
+    mutable int onthoudDiepte = 0;
+    // The value of slot, computed by bereken the first time (or every time when nothing is
+    // remembered or the arguments have no slot).
+    template <typename F> float Onthoud(int slot, F&& bereken) const {
+        if (onthoudDiepte == 0 || slot < 0) return bereken();
+        TUitkomst& u = uitkomsten[static_cast<std::size_t>(slot)];
+        if (!u.bekend) {
+            u.waarde = bereken();
+            u.bekend = true;
+        }
+        return u.waarde;
+    }
+
     // The one computation behind VemVerdelingA ('A'), B ('B') and C ('C').
     long double VemVerdeling(char Welk) const;
+    // The one computation behind RantsoenVEM, RE, VRE and P.
+    float Rantsoen(std::string_view Voersoort, std::string_view Component) const;
 };

@@ -45,6 +45,24 @@ private:
 
 // Feed kinds of the stock and purchase arrays.
 enum : int { kGK = 1, kSM = 2, kNAT = 3, kKV = 4, kMP = 5 };
+// The stock kind of a feed-kind code by its first letter ("GK", "SM", "NAT" or "NT", "KV",
+// "MP"); 0 for any other.
+inline int VoerIndex(std::string_view Soort) {
+    switch (Soort.empty() ? '\0' : Soort[0]) {
+    case 'G':
+        return kGK;
+    case 'S':
+        return kSM;
+    case 'N':
+        return kNAT;
+    case 'K':
+        return kKV;
+    case 'M':
+        return kMP;
+    default:
+        return 0;
+    }
+}
 // Stock moments.
 enum : int { mBegin = 1, mAanleg = 2, mEind = 3 };
 

@@ -1,44 +1,13 @@
-// Farms shared by the model tests, and a check on the exact message of a model error.
+// The farms of the model tests, a model set up from one, and a check on the exact message
+// of a model error.
 #pragma once
 
 #include "Bedrijf_u.h"
+#include "Voorbeeldbedrijven.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
-
-// A dairy farm of 2010: 80 cows of the normal breed giving 8500 kg at 4.4 % fat and
-// 3.5 % protein, 30 heifers, 25 calves, 102 % VEM coverage, six months of limited grazing
-// at 8 hours, ten breeding sheep fed from the farm's stocks, and stocks of every kind.
-inline TTvInvoer Melkvee() {
-    TTvInvoer in{};
-    in.Jaartal = 2010;
-    in.Diercategorie = "MK";
-    in.Ras = "NORM";
-    in.nKoe = 80;
-    in.nPink = 30;
-    in.nKalf = 25;
-    in.MelkLev = 680000;
-    in.Vet = 4.4f;
-    in.Eiwit = 3.5f;
-    in.VemDekking = 102;
-    in.MndWeidBMk = 6;
-    in.UurWeidBMk = 8;
-    auto& V = in.Voorraden;
-    //                 Hoev     Vem   Re   N      P     Ras Vre
-    V[mBegin][kGK] = {150000, 900, 170, 27.2f, 4.0f, 0, 110};
-    V[mAanleg][kGK] = {300000, 940, 180, 28.8f, 4.2f, 0, 115};
-    V[mEind][kGK] = {120000, 910, 175, 28, 4.1f, 0, 112};
-    V[mBegin][kSM] = {100000, 960, 75, 12, 2, 0, 45};
-    V[mAanleg][kSM] = {250000, 980, 72, 11.5f, 2.1f, 0, 43};
-    V[mEind][kSM] = {90000, 970, 74, 11.8f, 2, 0, 44};
-    V[mAanleg][kNAT] = {20000, 1000, 200, 32, 5, 0, 150};
-    V[mAanleg][kKV] = {180000, 1000, 170, 27.2f, 4.5f, 0, 120};
-    V[mAanleg][kMP] = {500, 1100, 230, 36, 7, 0, 200};
-    in.BesteGk = {0, 960, 190, 30.4f, 4.3f, 0, 120};
-    in.Graasdieren[8] = 10;
-    return in;
-}
 
 // A model with the input copied in and the grazing days derived, as a calculation starts.
 inline TBedrijf Bedrijf(const TTvInvoer& in) {

@@ -1,4 +1,4 @@
-#include "Bedrijf_u.h"
+#include "Boerderij.h"
 
 #include <gtest/gtest.h>
 
@@ -127,7 +127,7 @@ TEST(Bedrijf, NoticeOnlyAfter2015) {
     std::vector<std::string> meldingen;
     TBedrijf b;
     b.OnMelding = [&](const std::string& s) { meldingen.push_back(s); };
-    TTvInvoer in = Koeien();
+    TTvInvoer in = Melkvee();
     TTvUitvoer uit{};
 
     in.Jaartal = 2015;
@@ -143,7 +143,7 @@ TEST(Bedrijf, NoticeOnlyAfter2015) {
 
 TEST(Bedrijf, NoticeWithoutListenerIsDropped) {
     TBedrijf b;
-    TTvInvoer in = Koeien();
+    TTvInvoer in = Melkvee();
     in.Jaartal = 2020;
     TTvUitvoer uit{};
     EXPECT_NO_THROW(b.Bereken(in, uit));

@@ -35,6 +35,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"0", -0.0L, "0"}, FormatCase{"0.0", -0.04L, "-0.0"},
                       FormatCase{"0.0", 1234567.25L, "1234567.3"}, FormatCase{"0.00", 7.0L, "7.00"},
                       FormatCase{"0.00", 0.001L, "0.00"}, FormatCase{"0", 42.0f, "42"},
+                      FormatCase{"0", 0.5L, "1"}, FormatCase{"0", 1.5L, "2"},
+                      FormatCase{"0", 0.49999999999999999L, "0"}, FormatCase{"0", 9.1e18L, "9100000000000000000"},
+                      FormatCase{"0.00", 9.1e16L + 0.25L, "91000000000000000.25"},
                       FormatCase{"0", 1e20L, "100000000000000000000"},
                       FormatCase{"0.0", 3.4e38f, "339999995214436424907732413799364296704.0"}));
 
