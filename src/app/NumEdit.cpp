@@ -19,6 +19,7 @@ NumEdit::NumEdit(QWidget* parent) : QAbstractSpinBox(parent) {
     setFocusPolicy(Qt::StrongFocus);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
     connect(lineEdit(), &QLineEdit::textChanged, this, [this] { emit changed(); });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { emit edited(); });
     connect(this, &QAbstractSpinBox::editingFinished, this, [this] { afterEditing(); });
     setToolTip(rangeHint());
 }
@@ -73,8 +74,10 @@ QString NumEdit::rangeHint() const {
 }
 
 void NumEdit::stepBy(int steps) {
+    const QString voor = text();
     setValue(value() + steps * fStep);
     selectAll();
+    if (text() != voor) emit edited();
 }
 
 QAbstractSpinBox::StepEnabled NumEdit::stepEnabled() const {
