@@ -134,6 +134,10 @@ void TFrmHoofdFormulier::KoppelInvoerPaginas() {
     for (NumEdit* e : {SpeOppMaisH, SpeOppMaisN, SpeOppMaisL})
         bij(e, [this] { SpeOppMaisHChange(); });
     // Page 8 has no handlers. The explanation links stay greyed until their windows exist.
+
+    // The layout the handlers give the design values, as a reset after any farm leaves it.
+    RbtGraasNeeClick();
+    SpeOppMaisHChange();
 }
 
 void TFrmHoofdFormulier::ZetZichtbaar(QWidget* w, bool zichtbaar) {
