@@ -480,8 +480,9 @@ void TFrmHoofdFormulier::ToonBeweidingEnAreaal() {
     SpeOppBouw->setText(LblOppBouw->text());
     // Up to 2009 without BEP the farm enters one area each; else by phosphate status.
     const bool eenTotaal = Jaar() <= 2009 && !ModuleBEP;
-    ZetZichtbaar(SpeOppGras, eenTotaal);
-    ZetZichtbaar(SpeOppBouw, eenTotaal);
+    // The captions of the single totals stay as the headings of their classes.
+    SpeOppGras->setVisible(eenTotaal);
+    SpeOppBouw->setVisible(eenTotaal);
     for (NumEdit* e : {SpeOppGrasH, SpeOppGrasN, SpeOppGrasL, SpeOppBouwH, SpeOppBouwN, SpeOppBouwL})
         ZetZichtbaar(e, !eenTotaal);
     for (QWidget* w : std::initializer_list<QWidget*>{SttFosfaatG1, SttFosfaatG2, SttFosfaatG3, SttFosfaatB1,
