@@ -66,4 +66,5 @@ private:
     double fMax = 100;
     double fStep = 1;
     int fDecimals = 0;
+    bool fGetypt = false;
 };
