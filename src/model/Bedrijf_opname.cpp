@@ -89,28 +89,25 @@ float TBedrijf::Voeropname(std::string_view Voersoort, std::string_view Gehalte,
             throw EModelFout("Voeropname: Onbekende gehalte voer: " + std::string(Gehalte));
 
         long double som = 0;
-        // Adds a kind's yearly amount x (kg of the content looked up) for the period. Only the
-        // kinds asked for are computed: "TOT" asks for all six.
-        auto neem = [&](std::string_view soort, auto x) {
-            if (Voersoort != "TOT" && Voersoort != soort) return;
-            long double kg = x();
+        // Every kind's yearly amount (kg of the content looked up) is computed, so a kind that
+        // cannot be fed stops any intake; the kinds asked for ("TOT": all six) count for the
+        // period.
+        auto neem = [&](std::string_view soort, long double kg) {
             if (Gehalte == "P2O5") kg *= kP2O5PerP;
             if (Gehalte == "VN") kg /= soort == "MP" ? kRePerNMelkpoeder : kRePerN;
-            som += kg * AandeelVoerzTotaal(soort, Periode);
+            if (Voersoort == "TOT" || Voersoort == soort) som += kg * AandeelVoerzTotaal(soort, Periode);
         };
         auto kuilvoer = [&](std::string_view soort) {
             return static_cast<long double>(GehalteVerbruik(soort, c)) * Verbruik(soort) / 1000;
         };
-        neem("SM", [&] { return static_cast<long double>(Geh_per_VEMSM(c)) * VemVerdelingC(); });
-        neem("NAT", [&] { return kuilvoer("NAT"); });
-        neem("KV", [&] { return kuilvoer("KV"); });
-        neem("MP", [&] { return kuilvoer("MP"); });
-        neem("GK", [&] { return static_cast<long double>(Geh_per_VEMKuil(c)) * VemVerdelingB(); });
-        neem("VG", [&] {
-            if (Gehalte == "VN")
-                return static_cast<long double>(this->Gehalte("VG", "VRE")) * Verbruik("VG") / 1000;
-            return static_cast<long double>(Geh_per_VEM(c)) * VemVerdelingA();
-        });
+        neem("SM", static_cast<long double>(Geh_per_VEMSM(c)) * VemVerdelingC());
+        neem("NAT", kuilvoer("NAT"));
+        neem("KV", kuilvoer("KV"));
+        neem("MP", kuilvoer("MP"));
+        neem("GK", static_cast<long double>(Geh_per_VEMKuil(c)) * VemVerdelingB());
+        neem("VG", Gehalte == "VN"
+                       ? static_cast<long double>(this->Gehalte("VG", "VRE")) * Verbruik("VG") / 1000
+                       : static_cast<long double>(Geh_per_VEM(c)) * VemVerdelingA());
         return static_cast<float>(som);
     });
 }

@@ -32,7 +32,7 @@ float Dagen(float maanden) {
 
 void TBedrijf::ZetInvoer(const TTvInvoer& I) {
     // New input: whatever was remembered is void.
-    uitkomsten.fill({});
+    uitkomsten.Vergeet();
 #define NEEM(veld)                                                                                           \
     EisGetal(I.veld, #veld);                                                                                 \
     veld = I.veld
@@ -143,11 +143,11 @@ void TBedrijf::ZetInvoer(const TTvInvoer& I) {
 
 TBedrijf::TOnthouden::TOnthouden(const TBedrijf& Bedrijf) : bedrijf(Bedrijf) {
     // A fresh start: nothing from an earlier input may come back.
-    if (bedrijf.onthoudDiepte++ == 0) bedrijf.uitkomsten.fill({});
+    if (bedrijf.uitkomsten.diepte++ == 0) bedrijf.uitkomsten.Vergeet();
 }
 
 TBedrijf::TOnthouden::~TOnthouden() {
-    --bedrijf.onthoudDiepte;
+    --bedrijf.uitkomsten.diepte;
 }
 
 void TBedrijf::Bereken(const TTvInvoer& Invoer, TTvUitvoer& Uitvoer) {

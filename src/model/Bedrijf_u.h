@@ -206,18 +206,31 @@ public:
     float ToedNKmMais = 0, MestVoor1jan = 0, MestNgeh1jan = 0, MestVoor31dec = 0, MestNgeh31dec = 0;
 
 private:
-    // The remembered sub-results, by the slots of Geheugen.h; in use while a TOnthouden lives.
-    struct TUitkomst {
-        float waarde = 0;
-        bool bekend = false;
+    // The remembered sub-results, by the slots of Geheugen.h; in use while a TOnthouden lives
+    // (diepte counts them). A copy or an assignment brings other fields: it starts with
+    // nothing remembered and keeps its own count.
+    struct TUitkomsten {
+        struct TUitkomst {
+            float waarde = 0;
+            bool bekend = false;
+        };
+        std::array<TUitkomst, geheugen::kAantal> waarden{};
+        int diepte = 0;
+
+        TUitkomsten() = default;
+        TUitkomsten(const TUitkomsten&) {}
+        TUitkomsten& operator=(const TUitkomsten&) {
+            Vergeet();
+            return *this;
+        }
+        void Vergeet() { waarden.fill({}); }
     };
-    mutable std::array<TUitkomst, geheugen::kAantal> uitkomsten{};
-    mutable int onthoudDiepte = 0;
+    mutable TUitkomsten uitkomsten;
     // The value of slot, computed by bereken the first time (or every time when nothing is
     // remembered or the arguments have no slot).
     template <typename F> float Onthoud(int slot, F&& bereken) const {
-        if (onthoudDiepte == 0 || slot < 0) return bereken();
-        TUitkomst& u = uitkomsten[static_cast<std::size_t>(slot)];
+        if (uitkomsten.diepte == 0 || slot < 0) return bereken();
+        auto& u = uitkomsten.waarden[static_cast<std::size_t>(slot)];
         if (!u.bekend) {
             u.waarde = bereken();
             u.bekend = true;

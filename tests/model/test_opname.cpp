@@ -69,13 +69,15 @@ TEST(Voeropname, UnknownPeriodOrComponent) {
     ExpectFout([&] { b.Voeropname("TOT", "", 'J'); }, "Voeropname: Onbekende gehalte voer: ");
 }
 
-// A farm without grass silage and maize silage has no base for its feed contents.
+// A farm without grass silage and maize silage has no base for its feed contents: no intake
+// at all, also of the kinds that have stocks.
 TEST(Voeropname, NoSilageStopsTheIntake) {
     TTvInvoer in = Pinkenbedrijf();
     in.Voorraden[mAanleg][kGK] = {};
     in.Voorraden[mAanleg][kSM] = {};
-    ExpectFout([&] { Bedrijf(in).Voeropname("TOT", "N", 'J'); },
-               "Geh_per_VEMKuil: Geen kuil of snijmais aanwezig");
+    for (const char* soort : {"TOT", "KV"})
+        ExpectFout([&] { Bedrijf(in).Voeropname(soort, "N", 'J'); },
+                   "Geh_per_VEMKuil: Geen kuil of snijmais aanwezig");
 }
 
 namespace {
