@@ -78,7 +78,8 @@ protected:
 
 struct ModuleGeval {
     int Index;
-    std::vector<const char*> Tabs;
+    std::vector<const char*> Invoer;    // module input tabs
+    std::vector<const char*> Resultaat; // module result tabs
 };
 class ModuleTabs : public InvoerTest, public ::testing::WithParamInterface<ModuleGeval> {};
 
@@ -88,9 +89,14 @@ TEST_P(ModuleTabs, AlleenDeTabbladenVanDeModuleInVolgorde) {
     QStringList zichtbaar;
     for (int p = 0; p < w->TabTarvolingrader->count(); ++p)
         if (w->TabTarvolingrader->isTabVisible(p)) zichtbaar << w->TabTarvolingrader->tabText(p);
-    QStringList verwacht;
-    for (const char* t : GetParam().Tabs)
-        verwacht << QString::fromUtf8(t);
+    QStringList verwacht = {"Common ",         "Company/farm   ", "Other grazing animals ",
+                            "Starting stock ", "Stock increase ", "Closing stock "};
+    for (const char* t : GetParam().Invoer)
+        verwacht << t;
+    verwacht << "Result   BEX ";
+    for (const char* t : GetParam().Resultaat)
+        verwacht << t;
+    verwacht << "Analysis ";
     EXPECT_EQ(zichtbaar, verwacht);
     for (int p : {6, 7, 8, 10, 11, 12})
         EXPECT_EQ(Zichtbaar(w->ScrollBoxen[static_cast<std::size_t>(p)]),
@@ -100,29 +106,13 @@ TEST_P(ModuleTabs, AlleenDeTabbladenVanDeModuleInVolgorde) {
 
 INSTANTIATE_TEST_SUITE_P(
     Modules, ModuleTabs,
-    ::testing::Values(ModuleGeval{0,
-                                  {"Common ", "Company/farm   ", "Other grazing animals ", "Starting stock ",
-                                   "Stock increase ", "Closing stock ", "Result   BEX ", "Analysis "}},
-                      ModuleGeval{1,
-                                  {"Common ", "Company/farm   ", "Other grazing animals ", "Starting stock ",
-                                   "Stock increase ", "Closing stock ", "Input BEA  ", "Result   BEX ",
-                                   "Result   BEA ", "Analysis "}},
-                      ModuleGeval{2,
-                                  {"Common ", "Company/farm   ", "Other grazing animals ", "Starting stock ",
-                                   "Stock increase ", "Closing stock ", "Input BEP  ", "Result   BEX ",
-                                   "Result   BEP ", "Analysis "}},
-                      ModuleGeval{3,
-                                  {"Common ", "Company/farm   ", "Other grazing animals ", "Starting stock ",
-                                   "Stock increase ", "Closing stock ", "Input BEA  ", "Input BEP  ",
-                                   "Result   BEX ", "Result   BEA ", "Result   BEP ", "Analysis "}},
+    ::testing::Values(ModuleGeval{0, {}, {}}, ModuleGeval{1, {"Input BEA  "}, {"Result   BEA "}},
+                      ModuleGeval{2, {"Input BEP  "}, {"Result   BEP "}},
+                      ModuleGeval{3, {"Input BEA  ", "Input BEP  "}, {"Result   BEA ", "Result   BEP "}},
                       ModuleGeval{4,
-                                  {"Common ", "Company/farm   ", "Other grazing animals ", "Starting stock ",
-                                   "Stock increase ", "Closing stock ", "Input BEA  ", "Input BEP  ",
-                                   "Input BEN  ", "Result   BEX ", "Result   BEA ", "Result   BEP ",
-                                   "Result   BEN ", "Analysis "}},
-                      ModuleGeval{5,
-                                  {"Common ", "Company/farm   ", "Other grazing animals ", "Starting stock ",
-                                   "Stock increase ", "Closing stock ", "Result   BEX ", "Analysis "}}));
+                                  {"Input BEA  ", "Input BEP  ", "Input BEN  "},
+                                  {"Result   BEA ", "Result   BEP ", "Result   BEN "}},
+                      ModuleGeval{5, {}, {}}));
 
 TEST_F(InvoerTest, ModulekeuzeControleertDePaginas1Tot8) {
     w->TabbladOK.fill(false);
