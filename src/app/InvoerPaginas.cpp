@@ -26,7 +26,6 @@
 #include <array>
 #include <cmath>
 #include <utility>
-#include <vector>
 
 namespace {
 QString Opmaak(const char* patroon, long double waarde) {
