@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 std::optional<double> Lees(const QString& text) {
@@ -18,7 +19,14 @@ NumEdit::NumEdit(QWidget* parent) : QAbstractSpinBox(parent) {
     // The wheel never moves the focus here: scrolling a page passes over the edits.
     setFocusPolicy(Qt::StrongFocus);
     setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
-    connect(lineEdit(), &QLineEdit::textChanged, this, [this] { emit changed(); });
+    // The line edit tells of the user's typing before it tells of the change; edited()
+    // follows changed(), so that its handlers see what the change handlers did.
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { fGetypt = true; });
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+        const bool getypt = std::exchange(fGetypt, false);
+        emit changed();
+        if (getypt) emit edited();
+    });
     connect(this, &QAbstractSpinBox::editingFinished, this, [this] { afterEditing(); });
     setToolTip(rangeHint());
 }
@@ -73,8 +81,10 @@ QString NumEdit::rangeHint() const {
 }
 
 void NumEdit::stepBy(int steps) {
+    const QString voor = text();
     setValue(value() + steps * fStep);
     selectAll();
+    if (text() != voor) emit edited();
 }
 
 QAbstractSpinBox::StepEnabled NumEdit::stepEnabled() const {

@@ -6,7 +6,8 @@
 // - value() reads the text with the process-wide decimal sign; an empty text or one that
 //   is no number reads as the minimum.
 // - changed() fires on every change of the text: typed by the user or set in code, as the
-//   handlers of the pages expect.
+//   handlers of the pages expect. edited() fires besides, after it, only for the user's
+//   own changes: typing and stepping.
 // - The user may type digits, one decimal sign and, when the range allows it, a leading
 //   minus. Leaving the edit puts a number outside the range back into it and empties a
 //   text that is no number.
@@ -53,6 +54,7 @@ public:
 
 signals:
     void changed();
+    void edited();
 
 protected:
     StepEnabled stepEnabled() const override;
@@ -64,4 +66,5 @@ private:
     double fMax = 100;
     double fStep = 1;
     int fDecimals = 0;
+    bool fGetypt = false;
 };

@@ -1,6 +1,7 @@
 #include "Paginas.h"
 
 #include "Evaluatie.h"
+#include "OverigeDieren.h"
 
 #include <QStringList>
 
@@ -1009,22 +1010,14 @@ const std::array<std::vector<TBesturingDef>, kAantalPaginas>& Tabellen() {
 }
 } // namespace
 
-const std::array<const char*, 14> GraasdierCategorieen = {
-    "",
-    "Graze- and suckler cows, liq. manure (cat.120)",
-    "Graze- and suckler cows, solid manure (cat. 120)",
-    "Breeding bulls > 2 year (cat. 104)",
-    "Bulls, breeding crossling > 3 months (cat. 122)",
-    "Bulls, meat > 3 months (cat. 122)",
-    "Startcalves for meat bulls < 3 months (cat. 121)",
-    "Rosécalves, 2 wk - 8 month (cat. 117)",
-    "Breeding sheep + lambs (cat. 550)",
-    "Other sheep (cat. 552)",
-    "Pony's < 250 kg (cat. 941)",
-    "Pony's 250 - 450 kg (cat.942)",
-    "Horses 250 - 450 kg (cat. 943)",
-    "Horses > 450 kg (cat. 944)",
-};
+// The captions come with the norm table of the model, so the page and the norms cannot
+// drift apart.
+const std::array<const char*, 14> GraasdierCategorieen = [] {
+    std::array<const char*, 14> c{""};
+    for (std::size_t i = 1; i <= 13; ++i)
+        c[i] = GraasdierNormen[i - 1].Omschrijving;
+    return c;
+}();
 
 const std::array<const char*, 6> ModuleTeksten = {
     "BEX", "BEX + BEA", "BEX + BEP", "BEX + BEA + BEP", "BEX + BEA + BEP + BEN", "BEX youngstock",

@@ -586,6 +586,7 @@ void TFrmHoofdFormulier::Koppel() {
 
     // Combo boxes react to the user's choice only: an index set in code runs no handler.
     connect(CbxModule, &QComboBox::activated, this, Slot([this] { CbxModuleChange(); }));
+    KoppelInvoerPaginas();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -825,6 +826,8 @@ void TFrmHoofdFormulier::ZetBeginwaarde(const TBesturingDef& def, TResetStap sta
     switch (def.Soort) {
     case TSoort::Spe: {
         auto* e = static_cast<NumEdit*>(w);
+        // Handlers narrow some ranges to the farm's figures (ages, maize areas).
+        e->setRange(def.Min, def.Max);
         if (stap == TResetStap::Jaar)
             e->setValue(ResetJaar());
         else if (ontwerp && !tekst.isEmpty())

@@ -117,9 +117,84 @@ public:
     void CbxModuleChange();
 
     // --- Input pages 0, 1, 2, 6, 7, 8: handlers (InvoerPaginas.cpp) ---
-    void RbtMstafvStandClick();
+    // Every handler adjusts the controls that depend on its input and ends with the silent
+    // check of its page; none calls the model. They may run any number of times: the
+    // farm file and the batch run fire them again after setting the controls.
+
+    // Page 0 "Common "
+    void SpeJaartalChange();
+    void EdtNaamChange();
+    void CbxEvaluatieChange();
+
+    // Page 1 "Company/farm   "
+    void SpeMelklevChange();
+    void SpeDrijfMkChange();
+    void SpeDrijfKaChange();
+    void SpeDrijfPiChange();
+    void SpenKalfChange();
+    void SpenPinkChange();
+    void CbxRasChange();
+    void SpeMndWeidBMkChange();
+    void SpeMndWeidOMkChange();
+    void SpeMndZstvBMkChange();
+    void SpeMndZstvOMkChange();
+    void SpeMndWeidBKaChange();
+    void SpeUurWeidBMkChange();
+    void SpeUurWeidBKaChange();
+    void SpeOppGrasLChange();
+    void SpeOppBouwLChange();
+    void SpeOppGrasChange();
+    void SpeOppBouwChange();
+    void SpeLftJvAanExit();
+    void SpeLftJvAfvExit();
+    // The layouts and shown figures that follow the animal group, the module and the year.
+    void ToonVeestapel();
+    void ToonDrijfmest();
+    void ToonBeweidingEnAreaal();
+    void ToonMaandenWeiden();
+    void ToonForfaitaireExcretie();
+    // The year of the calculation as a whole number (the year edit's minimum when empty).
+    int Jaar() const;
+
+    // Page 2 "Other grazing animals "
+    void SpeGraas1Change(int categorie);
     void BerekenGraasdieren();
-    void SpeDrijfBouwChange();
+    void RbtGraasNeeClick();
+
+    // Page 6 "Input BEA  "
+    void RbtMstafvStandClick();
+    // Sender: the edit that changed (the slurry edits of page 6 or the P-removal edits of
+    // page 7); nullptr stands for SpeDrijfBouw.
+    void SpeDrijfBouwChange(NumEdit* Sender = nullptr);
+    void SpeKasBouwChange();
+    void CbxTypeStalChange();
+    void SpeMethGras1Change();
+    void SpeMethGras2Change();
+    void SpeMethGras3Change();
+    void SpeMethBouw1Change();
+    void SpeMethBouw2Change();
+    void SpeMethBouw3Change();
+
+    // Page 7 "Input BEP  "
+    void SpeOppMaisHChange();
+
+private:
+    // Binds the handlers above to their controls.
+    void KoppelInvoerPaginas();
+    // The user's own change of a month edit: page 1 is checked and the month totals speak.
+    void MaandGewijzigd();
+    // Keeps the three shares of one land use at 100 % after share i (0..2) changed.
+    void VerdeelMethoden(const std::array<NumEdit*, 3>& m, int i);
+    // Shows or hides a control together with the caption the page table gives it.
+    void ZetZichtbaar(QWidget* w, bool zichtbaar);
+    // Puts a control into another row of its group.
+    void ZetInRij(QWidget* w, int rij);
+    // Whether the month totals of page 1 may speak in a silent check.
+    bool fMaandMeldingen = false;
+    // Set while the shares of one land use are written back.
+    bool fMethodenBezig = false;
+
+public:
     // --- end of the input pages' handlers ---
 
     // --- Stock pages 3..5 (VoorraadPaginas.cpp) ---

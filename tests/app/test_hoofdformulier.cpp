@@ -94,8 +94,13 @@ TEST_F(HoofdFormulierTest, StaatNaHetMaken) {
     EXPECT_EQ(w->IniBestand, omg.IniNaastProgramma());
     EXPECT_EQ(w->width(), 943);
     EXPECT_EQ(w->minimumSize(), w->maximumSize());
-    for (bool ok : w->TabbladOK)
-        EXPECT_FALSE(ok);
+    // The flags follow the silent checks the reset's handlers run: a new farm's herd page
+    // and (without a name in the settings file) its first page are not valid; the pages
+    // whose design values are a valid farm are.
+    EXPECT_FALSE(w->TabbladOK[0]);
+    EXPECT_FALSE(w->TabbladOK[1]);
+    for (int p : {2, 6, 7, 8})
+        EXPECT_TRUE(w->TabbladOK[static_cast<std::size_t>(p)]) << p;
     EXPECT_FALSE(w->ModuleBEA || w->ModuleBEP || w->ModuleBEN);
     EXPECT_TRUE(w->ModuleBEX);
     EXPECT_EQ(w->InfoBox.Versie, "2012.00");
@@ -272,10 +277,13 @@ INSTANTIATE_TEST_SUITE_P(Jaren, ResetJaarTest,
 
 TEST_F(HoofdFormulierTest, BeginwaardenVanEenNieuwBedrijf) {
     Maak();
-    for (NumEdit* e : {w->SpenKoe, w->SpenPink, w->SpenKalf, w->SpeLftJvAan, w->SpeLftJvAfv, w->SpeMelklev,
-                       w->SpeVet, w->SpeEiwit, w->SpeUreum, w->SpeOppGras, w->SpeOppGrasL, w->SpeOppGrasN,
-                       w->SpeOppGrasH, w->SpeOppBouw, w->SpeOppBouwL, w->SpeOppBouwN, w->SpeOppBouwH})
+    for (NumEdit* e : {w->SpenKoe, w->SpenPink, w->SpenKalf, w->SpeMelklev, w->SpeVet, w->SpeEiwit,
+                       w->SpeUreum, w->SpeOppGras, w->SpeOppGrasL, w->SpeOppGrasN, w->SpeOppGrasH,
+                       w->SpeOppBouw, w->SpeOppBouwL, w->SpeOppBouwN, w->SpeOppBouwH})
         EXPECT_EQ(e->text(), "") << e->objectName().toStdString();
+    // The herd layout of dairy cows sets the young stock's ages it hides.
+    EXPECT_EQ(w->SpeLftJvAan->text(), "0.0");
+    EXPECT_EQ(w->SpeLftJvAfv->text(), "24.0");
     for (NumEdit* e :
          {w->SpeMndWeidBMk, w->SpeMndWeidOMk, w->SpeMndZstvBMk, w->SpeMndZstvOMk, w->SpeUurWeidBMk,
           w->SpeUurWeidOMk, w->SpeMndWeidBKa, w->SpeMndWeidOKa, w->SpeMndWeidBPi, w->SpeMndWeidOPi})
@@ -292,10 +300,12 @@ TEST_F(HoofdFormulierTest, BeginwaardenVanEenNieuwBedrijf) {
     EXPECT_EQ(w->CbxTypeStal->currentIndex(), 0);
     for (QLabel* l : {w->LblMelkprod, w->LblExcretieN1, w->LblExcretieP3, w->LblOppGras, w->LblOppBouw})
         EXPECT_EQ(l->text(), "") << l->objectName().toStdString();
-    EXPECT_EQ(w->LblGraasExc[13][4]->text(), "0");
+    // The other animals' table, computed last, for the year of the clock (2011).
+    EXPECT_EQ(w->LblGraasExc[13][4]->text(), "0.0");
     EXPECT_EQ(w->LblGraasExc[13][4]->property("tag").toInt(), 134);
-    EXPECT_EQ(w->LblnGraas->text(), "0");
-    EXPECT_EQ(w->LblExcretieGraasGem4->text(), "0");
+    EXPECT_EQ(w->LblGraasExc[1][1]->text(), "71.2");
+    EXPECT_EQ(w->LblnGraas->text(), "0.0");
+    EXPECT_EQ(w->LblExcretieGraasGem4->text(), "0.0");
     EXPECT_EQ(w->SpeDrijfMk->text(), "100");
     EXPECT_EQ(w->SpeMethGras1->text(), "100");
     EXPECT_EQ(w->SpeMethBouw3->text(), "0");
@@ -352,9 +362,10 @@ TEST_F(HoofdFormulierTest, InitInvoerZetAllesTerugBehalveDeModule) {
     EXPECT_TRUE(w->RbtMstafvStand->isChecked());
     EXPECT_EQ(w->SpeMestNgeh1jan->text(), "4.00");
     EXPECT_EQ(w->LblMelkprod->text(), "");
-    EXPECT_EQ(w->LblGraasExc[1][1]->text(), "0");
-    for (bool ok : w->TabbladOK)
-        EXPECT_FALSE(ok);
+    EXPECT_EQ(w->LblGraasExc[1][1]->text(), "71.2");
+    // The flags are the reset farm's own: the herd page is empty again.
+    EXPECT_FALSE(w->TabbladOK[0]);
+    EXPECT_FALSE(w->TabbladOK[1]);
     // The module choice stays, and its pages with it.
     EXPECT_EQ(w->CbxModule->currentText(), "BEX + BEA");
     EXPECT_TRUE(w->ModuleBEA);
@@ -628,6 +639,8 @@ TEST_F(HoofdFormulierTest, TabkleurenVolgenDeStaatVanDePagina) {
     Maak();
     Toon();
     const QColor rood(255, 0, 0), groen(192, 220, 192), blauw(233, 248, 255);
+    w->TabbladOK.fill(false);
+    w->TabTarvolingrader->TabBalk()->update();
     for (int p : {0, 1, 2, 3, 4, 5})
         EXPECT_EQ(Pixel(*w, p), rood) << p;
     EXPECT_EQ(Pixel(*w, 9), blauw);
@@ -646,6 +659,8 @@ TEST_F(HoofdFormulierTest, TabkleurenVolgenDeStaatVanDePagina) {
     auto* balk = static_cast<TTabBalk*>(w->TabTarvolingrader->tabBar());
     EXPECT_EQ(balk->PaginaOpPositie(6), 7);
     EXPECT_EQ(balk->tabText(balk->PaginaOpPositie(6)), "Input BEP  ");
+    w->TabbladOK[7] = false;
+    w->TekenTab(6);
     EXPECT_EQ(Pixel(*w, 7), rood);
     w->TabbladOK[7] = true;
     w->TekenTab(6);

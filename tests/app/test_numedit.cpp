@@ -196,3 +196,24 @@ TEST_F(NumEditTypen, PijltjesStappen) {
     EXPECT_EQ(e->text(), "2.5");
 }
 } // namespace
+
+namespace {
+TEST_F(NumEditTypen, AlleenEigenWijzigingenZijnBewerkt) {
+    QStringList volgorde;
+    QObject::connect(e, &NumEdit::changed, [&] { volgorde << "changed"; });
+    QObject::connect(e, &NumEdit::edited, [&] { volgorde << "edited"; });
+    e->setValue(3);
+    e->setText("4");
+    EXPECT_EQ(volgorde, QStringList({"changed", "changed"}));
+    volgorde.clear();
+    QTest::keyClicks(e, "5");
+    EXPECT_EQ(volgorde, QStringList({"changed", "edited"}));
+    volgorde.clear();
+    e->setValue(100);
+    volgorde.clear();
+    QTest::keyClick(e, Qt::Key_Up); // at the maximum: nothing changes
+    EXPECT_TRUE(volgorde.isEmpty());
+    QTest::keyClick(e, Qt::Key_Down);
+    EXPECT_EQ(volgorde, QStringList({"changed", "edited"}));
+}
+} // namespace
