@@ -10,33 +10,33 @@ namespace {
 std::atomic<char> gDecimal{'.'};
 
 int DecimalsOf(std::string_view pattern) {
-    if (pattern == "0")
-        return 0;
-    if (pattern == "0.0")
-        return 1;
-    if (pattern == "0.00")
-        return 2;
+    if (pattern == "0") return 0;
+    if (pattern == "0.0") return 1;
+    if (pattern == "0.00") return 2;
     throw std::invalid_argument("FormatFloat: unsupported pattern " + std::string(pattern));
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 } // namespace
 
-char DecimalSeparator() { return gDecimal.load(); }
-char ThousandSeparator() { return gDecimal.load() == ',' ? '.' : ','; }
+char DecimalSeparator() {
+    return gDecimal.load();
+}
+char ThousandSeparator() {
+    return gDecimal.load() == ',' ? '.' : ',';
+}
 
 void SetDecimalSeparator(char c) {
-    if (c != '.' && c != ',')
-        throw std::invalid_argument("decimal sign must be '.' or ','");
+    if (c != '.' && c != ',') throw std::invalid_argument("decimal sign must be '.' or ','");
     gDecimal.store(c);
 }
 
 std::string FormatFloat(std::string_view pattern, long double value) {
     const int decimals = DecimalsOf(pattern);
-    if (std::isnan(value))
-        return "NAN";
-    if (std::isinf(value))
-        return value < 0 ? "-INF" : "INF";
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
 
     const bool negative = std::signbit(value) && value != 0;
     long double scaled = std::fabs(value);
@@ -52,15 +52,14 @@ std::string FormatFloat(std::string_view pattern, long double value) {
         // taking away 2^63 rounds to the nearest whole number exactly; then step down to
         // the floor.
         long double whole = (scaled + 0x1p63L) - 0x1p63L;
-        if (whole > scaled)
-            whole -= 1;
-        if (scaled - whole >= 0.5L)
-            whole += 1;
+        if (whole > scaled) whole -= 1;
+        if (scaled - whole >= 0.5L) whole += 1;
         digits = std::to_string(std::llrint(whole)); // whole already: no rounding
     } else {
         // Here every long double is already whole: write its exact digits.
         char buf[5000];
-        const auto res = std::to_chars(buf, buf + sizeof buf, std::floor(scaled), std::chars_format::fixed, 0);
+        const auto res =
+            std::to_chars(buf, buf + sizeof buf, std::floor(scaled), std::chars_format::fixed, 0);
         digits.assign(buf, res.ptr);
     }
     if (decimals > 0) {
@@ -81,15 +80,13 @@ std::optional<double> TryStrToFloat(std::string_view text) {
         text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ')
         text.remove_suffix(1);
-    if (text.empty() || text.size() > 64)
-        return std::nullopt;
+    if (text.empty() || text.size() > 64) return std::nullopt;
 
     const char sep = DecimalSeparator();
     std::string plain;
     std::size_t i = 0;
     if (text[i] == '+' || text[i] == '-') {
-        if (text[i] == '-')
-            plain += '-';
+        if (text[i] == '-') plain += '-';
         ++i;
     }
     bool digitsSeen = false;
@@ -106,22 +103,18 @@ std::optional<double> TryStrToFloat(std::string_view text) {
             break;
         }
     }
-    if (!digitsSeen)
-        return std::nullopt;
+    if (!digitsSeen) return std::nullopt;
     if (i < text.size()) {
-        if (text[i] != 'e' && text[i] != 'E')
-            return std::nullopt;
+        if (text[i] != 'e' && text[i] != 'E') return std::nullopt;
         plain += 'e';
         ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            plain += text[i++];
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
         bool expDigits = false;
         for (; i < text.size() && IsDigit(text[i]); ++i) {
             expDigits = true;
             plain += text[i];
         }
-        if (!expDigits || i != text.size())
-            return std::nullopt;
+        if (!expDigits || i != text.size()) return std::nullopt;
     }
 
     double result = 0;

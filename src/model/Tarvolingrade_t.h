@@ -18,8 +18,7 @@ public:
 // A fixed array with its own index bounds, so formulas index as the farm rules do
 // (nutrient 1 is N, feed kind 0 is the whole ration). A wrong index is a programming
 // error and throws instead of touching foreign memory.
-template <typename T, int Lo, int Hi>
-struct TArray {
+template <typename T, int Lo, int Hi> struct TArray {
     static_assert(Hi >= Lo);
     static constexpr int Low = Lo;
     static constexpr int High = Hi;
