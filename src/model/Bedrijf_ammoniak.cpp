@@ -75,12 +75,16 @@ float TBedrijf::PcUren(char WZ, char SW) const {
 }
 
 float TBedrijf::ExcretieDeel(char WZ, char SW) const {
-    if (WZ == 'T')
-        return static_cast<float>(static_cast<long double>(ExcretieDeel('W', SW)) + ExcretieDeel('Z', SW));
-    if (SW == 'T')
-        return static_cast<float>(static_cast<long double>(ExcretieDeel(WZ, 'S')) + ExcretieDeel(WZ, 'W'));
-    return static_cast<float>(PcUren(WZ, SW) / 100.0L *
-                              (static_cast<long double>(ExcretieOverigeDieren(0, 1)) + ExcretieVee(1)));
+    return Onthoud(geheugen::ExcretieDeel(WZ, SW), [&]() -> float {
+        if (WZ == 'T')
+            return static_cast<float>(static_cast<long double>(ExcretieDeel('W', SW)) +
+                                      ExcretieDeel('Z', SW));
+        if (SW == 'T')
+            return static_cast<float>(static_cast<long double>(ExcretieDeel(WZ, 'S')) +
+                                      ExcretieDeel(WZ, 'W'));
+        return static_cast<float>(PcUren(WZ, SW) / 100.0L *
+                                  (static_cast<long double>(ExcretieOverigeDieren(0, 1)) + ExcretieVee(1)));
+    });
 }
 
 float TBedrijf::TAN(char WZ) const {
@@ -89,10 +93,12 @@ float TBedrijf::TAN(char WZ) const {
 }
 
 float TBedrijf::TANExcretie(char WZ, char /*SW*/) const {
-    return static_cast<float>(
-        Deel(TAN(WZ), Voeropname("TOT", "N", WZ) -
-                          Vastlegging("VEE", 1) * static_cast<long double>(PcUren(WZ, 'T')) / 100) *
-        100);
+    return Onthoud(geheugen::TANExcretie(WZ), [&]() -> float {
+        return static_cast<float>(
+            Deel(TAN(WZ), Voeropname("TOT", "N", WZ) -
+                              Vastlegging("VEE", 1) * static_cast<long double>(PcUren(WZ, 'T')) / 100) *
+            100);
+    });
 }
 
 float TBedrijf::PcStaltype(std::string_view Code) const {
@@ -103,65 +109,74 @@ float TBedrijf::PcStaltype(std::string_view Code) const {
 }
 
 float TBedrijf::TAN_Stal(char WZ) const {
-    if (WZ == 'T') return static_cast<float>(static_cast<long double>(TAN_Stal('W')) + TAN_Stal('Z'));
-    if (WZ != 'W' && WZ != 'Z') throw EModelFout(std::string("TAN_Stal: Onbekende soort WZ: ") + WZ);
-    const long double E = ExcretieDeel(WZ, 'S');
-    const long double t = TANExcretie(WZ, 'S') * E / 100;
-    // Part of the organic N turns ammoniacal in the house.
-    return static_cast<float>(t + (E - t) * kMineralisatie / 100);
+    return Onthoud(geheugen::TAN_Stal(WZ), [&]() -> float {
+        if (WZ == 'T') return static_cast<float>(static_cast<long double>(TAN_Stal('W')) + TAN_Stal('Z'));
+        if (WZ != 'W' && WZ != 'Z') throw EModelFout(std::string("TAN_Stal: Onbekende soort WZ: ") + WZ);
+        const long double E = ExcretieDeel(WZ, 'S');
+        const long double t = TANExcretie(WZ, 'S') * E / 100;
+        // Part of the organic N turns ammoniacal in the house.
+        return static_cast<float>(t + (E - t) * kMineralisatie / 100);
+    });
 }
 
 float TBedrijf::Emissie_Stal(char WZ, std::string_view Gas) const {
-    if (WZ == 'T')
-        return static_cast<float>(static_cast<long double>(Emissie_Stal('W', Gas)) + Emissie_Stal('Z', Gas));
-    const TStalEmissie* tabel = nullptr;
-    switch (Letter(Gas)) {
-    case 'T':
-        return static_cast<float>(static_cast<long double>(Emissie_Stal(WZ, "AMMONIAK")) +
-                                  Emissie_Stal(WZ, "OVERIG"));
-    case 'A':
-        tabel = &kAmmoniak;
-        break;
-    case 'O':
-        tabel = &kOverig;
-        break;
-    default:
-        throw EModelFout("Emissie_Stal: Onbekende soort gas: " + std::string(Gas));
-    }
-    auto f = [this](const TStalPaar& p) {
-        return PcStaltype("NIETEMARM") / 100.0L * p.Zonder / 100 +
-               PcStaltype("EMARM") / 100.0L * p.Emissiearm / 100;
-    };
-    if (WZ == 'W') return static_cast<float>(TAN_Stal('W') * f(tabel->Winter));
-    if (WZ == 'Z') {
-        const long double tan = TAN_Stal('Z');
-        const long double totaal = PcUren('Z', 'T');
-        return static_cast<float>(tan * Deel(PcUren('Z', 'S'), totaal) * f(tabel->ZomerStal) +
-                                  tan * Deel(PcUren('Z', 'W'), totaal) * f(tabel->ZomerWeide));
-    }
-    throw EModelFout(std::string("Emissie_Stal: Onbekende soort WZ: ") + WZ);
+    return Onthoud(geheugen::Emissie_Stal(WZ, Gas), [&]() -> float {
+        if (WZ == 'T')
+            return static_cast<float>(static_cast<long double>(Emissie_Stal('W', Gas)) +
+                                      Emissie_Stal('Z', Gas));
+        const TStalEmissie* tabel = nullptr;
+        switch (Letter(Gas)) {
+        case 'T':
+            return static_cast<float>(static_cast<long double>(Emissie_Stal(WZ, "AMMONIAK")) +
+                                      Emissie_Stal(WZ, "OVERIG"));
+        case 'A':
+            tabel = &kAmmoniak;
+            break;
+        case 'O':
+            tabel = &kOverig;
+            break;
+        default:
+            throw EModelFout("Emissie_Stal: Onbekende soort gas: " + std::string(Gas));
+        }
+        auto f = [this](const TStalPaar& p) {
+            return PcStaltype("NIETEMARM") / 100.0L * p.Zonder / 100 +
+                   PcStaltype("EMARM") / 100.0L * p.Emissiearm / 100;
+        };
+        if (WZ == 'W') return static_cast<float>(TAN_Stal('W') * f(tabel->Winter));
+        if (WZ == 'Z') {
+            const long double tan = TAN_Stal('Z');
+            const long double totaal = PcUren('Z', 'T');
+            return static_cast<float>(tan * Deel(PcUren('Z', 'S'), totaal) * f(tabel->ZomerStal) +
+                                      tan * Deel(PcUren('Z', 'W'), totaal) * f(tabel->ZomerWeide));
+        }
+        throw EModelFout(std::string("Emissie_Stal: Onbekende soort WZ: ") + WZ);
+    });
 }
 
 float TBedrijf::PcTanUitStal() const {
-    const long double emissie = Emissie_Stal('T', "TOTAAL");
-    return static_cast<float>(Deel(TAN_Stal('T') - emissie, ExcretieDeel('T', 'S') - emissie) * 100);
+    return Onthoud(geheugen::kPcTanUitStal, [&]() -> float {
+        const long double emissie = Emissie_Stal('T', "TOTAAL");
+        return static_cast<float>(Deel(TAN_Stal('T') - emissie, ExcretieDeel('T', 'S') - emissie) * 100);
+    });
 }
 
 float TBedrijf::MestNaStal() const {
-    const long double beschikbaar =
-        static_cast<long double>(ExcretieDeel('T', 'S')) - Emissie_Stal('T', "TOTAAL") + DrijfAan;
-    // The disposal the use standards require, in N: the P2O5 surplus turned into N by the
-    // herd's N:P2O5 ratio when that weighs more; the smaller of norm and farm figures.
-    const long double rn = Deel(ForfaitaireExcretieNP(1), ForfaitaireExcretieNP(2));
-    const long double rb = Deel(ExcretieBedrijfsspecifiek(1), ExcretieBedrijfsspecifiek(2));
-    const long double Dn =
-        std::max(OverschotForfaitair(2) * rn, static_cast<long double>(OverschotForfaitair(1)));
-    const long double Db =
-        std::max(OverschotBedrijfsspecifiek(2) * rb, static_cast<long double>(OverschotBedrijfsspecifiek(1)));
-    const long double nodig = std::min(Db, Dn);
-    if (MstAfvOpg)
-        return static_cast<float>(beschikbaar - std::max(static_cast<long double>(DrijfAfv), nodig));
-    return static_cast<float>(beschikbaar - nodig);
+    return Onthoud(geheugen::kMestNaStal, [&]() -> float {
+        const long double beschikbaar =
+            static_cast<long double>(ExcretieDeel('T', 'S')) - Emissie_Stal('T', "TOTAAL") + DrijfAan;
+        // The disposal the use standards require, in N: the P2O5 surplus turned into N by the
+        // herd's N:P2O5 ratio when that weighs more; the smaller of norm and farm figures.
+        const long double rn = Deel(ForfaitaireExcretieNP(1), ForfaitaireExcretieNP(2));
+        const long double rb = Deel(ExcretieBedrijfsspecifiek(1), ExcretieBedrijfsspecifiek(2));
+        const long double Dn =
+            std::max(OverschotForfaitair(2) * rn, static_cast<long double>(OverschotForfaitair(1)));
+        const long double Db = std::max(OverschotBedrijfsspecifiek(2) * rb,
+                                        static_cast<long double>(OverschotBedrijfsspecifiek(1)));
+        const long double nodig = std::min(Db, Dn);
+        if (MstAfvOpg)
+            return static_cast<float>(beschikbaar - std::max(static_cast<long double>(DrijfAfv), nodig));
+        return static_cast<float>(beschikbaar - nodig);
+    });
 }
 
 float TBedrijf::MestBouwland() const {
@@ -173,63 +188,66 @@ float TBedrijf::NGrasToediening() const {
 }
 
 float TBedrijf::AmmoniakEmissie(char Eenheid, std::string_view Bron) const {
-    long double x = 0;
-    switch (Letter(Bron)) {
-    case 'T': {
-        long double som = 0;
-        for (std::string_view b : {"STAL", "KMB", "KMG", "OMB", "OMG", "BEWEID"})
-            som += AmmoniakEmissie(Eenheid, b);
-        return static_cast<float>(som);
-    }
-    case 'S':
-        x = Emissie_Stal('T', "AMMONIAK");
-        break;
-    case 'B':
-        x = TANExcretie('Z', 'W') * static_cast<long double>(ExcretieDeel('Z', 'W')) / 100 * kBeweiding / 100;
-        break;
-    case 'K':
-        if (Letter(Bron, 2) == 'B') {
-            x = kKasBouw * KasBouw / 100 + UreumBouw * kUreumBouw / 100;
-            break;
+    return Onthoud(geheugen::AmmoniakEmissie(Eenheid, Bron), [&]() -> float {
+        long double x = 0;
+        switch (Letter(Bron)) {
+        case 'T': {
+            long double som = 0;
+            for (std::string_view b : {"STAL", "KMB", "KMG", "OMB", "OMG", "BEWEID"})
+                som += AmmoniakEmissie(Eenheid, b);
+            return static_cast<float>(som);
         }
-        if (Letter(Bron, 2) == 'G') {
-            x = KasGras * kKasGras / 100 + UreumGras * kUreumGras / 100;
+        case 'S':
+            x = Emissie_Stal('T', "AMMONIAK");
             break;
-        }
-        throw EModelFout("AmmoniakEmissie: Onbekende soort: " + std::string(Bron));
-    case 'O':
-        if (Letter(Bron, 2) == 'G') {
-            x = PcTanUitStal() * static_cast<long double>(NGrasToediening()) / 100 *
-                (MethGras1 / 100.0L * kMethGras1 / 100 + MethGras2 / 100.0L * kMethGras2 / 100 +
-                 MethGras3 / 100.0L * kMethGras3 / 100);
+        case 'B':
+            x = TANExcretie('Z', 'W') * static_cast<long double>(ExcretieDeel('Z', 'W')) / 100 * kBeweiding /
+                100;
             break;
+        case 'K':
+            if (Letter(Bron, 2) == 'B') {
+                x = kKasBouw * KasBouw / 100 + UreumBouw * kUreumBouw / 100;
+                break;
+            }
+            if (Letter(Bron, 2) == 'G') {
+                x = KasGras * kKasGras / 100 + UreumGras * kUreumGras / 100;
+                break;
+            }
+            throw EModelFout("AmmoniakEmissie: Onbekende soort: " + std::string(Bron));
+        case 'O':
+            if (Letter(Bron, 2) == 'G') {
+                x = PcTanUitStal() * static_cast<long double>(NGrasToediening()) / 100 *
+                    (MethGras1 / 100.0L * kMethGras1 / 100 + MethGras2 / 100.0L * kMethGras2 / 100 +
+                     MethGras3 / 100.0L * kMethGras3 / 100);
+                break;
+            }
+            if (Letter(Bron, 2) == 'B') {
+                x = PcTanUitStal() * static_cast<long double>(MestBouwland()) / 100 *
+                    (MethBouw1 / 100.0L * kMethBouw1 / 100 + MethBouw2 / 100.0L * kMethBouw2 / 100 +
+                     MethBouw3 / 100.0L * kMethBouw3 / 100);
+                break;
+            }
+            throw EModelFout("AmmoniakEmissie: Onbekende soort: " + std::string(Bron));
+        default:
+            throw EModelFout("AmmoniakEmissie: Onbekende soort: " + std::string(Bron));
         }
-        if (Letter(Bron, 2) == 'B') {
-            x = PcTanUitStal() * static_cast<long double>(MestBouwland()) / 100 *
-                (MethBouw1 / 100.0L * kMethBouw1 / 100 + MethBouw2 / 100.0L * kMethBouw2 / 100 +
-                 MethBouw3 / 100.0L * kMethBouw3 / 100);
+        switch (Eenheid) {
+        case 'B':
             break;
+        case 'G':
+            x = Deel(x, GrootveeEenheden());
+            break;
+        case 'H':
+            x = Deel(x, static_cast<long double>(OppervlakteGras()) + OppervlakteBouwland());
+            break;
+        case 'M':
+            x = Deel(x, MelkLev / 1000.0L);
+            break;
+        default:
+            throw EModelFout(std::string("AmmoniakEmissie: Onbekende soort: ") + Eenheid);
         }
-        throw EModelFout("AmmoniakEmissie: Onbekende soort: " + std::string(Bron));
-    default:
-        throw EModelFout("AmmoniakEmissie: Onbekende soort: " + std::string(Bron));
-    }
-    switch (Eenheid) {
-    case 'B':
-        break;
-    case 'G':
-        x = Deel(x, GrootveeEenheden());
-        break;
-    case 'H':
-        x = Deel(x, static_cast<long double>(OppervlakteGras()) + OppervlakteBouwland());
-        break;
-    case 'M':
-        x = Deel(x, MelkLev / 1000.0L);
-        break;
-    default:
-        throw EModelFout(std::string("AmmoniakEmissie: Onbekende soort: ") + Eenheid);
-    }
-    return static_cast<float>(x * kNH3PerN);
+        return static_cast<float>(x * kNH3PerN);
+    });
 }
 
 float TBedrijf::GrootveeEenheden() const {

@@ -104,8 +104,10 @@ float TBedrijf::PAfvoer() const {
 }
 
 float TBedrijf::POpbrengst() const {
-    return static_cast<float>(static_cast<long double>(PAfvoer()) + PExcretie() - PAankoopKrachtvoer() -
-                              PAankoopRuwvoer() - PVoorraadMutatie());
+    return Onthoud(geheugen::kPOpbrengst, [&]() -> float {
+        return static_cast<float>(static_cast<long double>(PAfvoer()) + PExcretie() - PAankoopKrachtvoer() -
+                                  PAankoopRuwvoer() - PVoorraadMutatie());
+    });
 }
 
 float TBedrijf::POpbrengstPerHa() const {
@@ -129,18 +131,22 @@ long double TBedrijf::PSchaal() const {
 }
 
 float TBedrijf::BepGras(char Klasse) const {
-    const long double correctie = CorrectieGras(Klasse, "BepGras");
-    const long double v =
-        Deel((Voeropname("VG", "P", 'J') + EigenOogst(kGK) + AfvoerVgP + AfvoerGkP) * PSchaal() * kP2O5PerP,
-             OppervlakteGras());
-    return MetCorrectie(v, correctie);
+    return Onthoud(geheugen::PerKlasse(geheugen::kBepGras, Klasse), [&]() -> float {
+        const long double correctie = CorrectieGras(Klasse, "BepGras");
+        const long double v = Deel((Voeropname("VG", "P", 'J') + EigenOogst(kGK) + AfvoerVgP + AfvoerGkP) *
+                                       PSchaal() * kP2O5PerP,
+                                   OppervlakteGras());
+        return MetCorrectie(v, correctie);
+    });
 }
 
 float TBedrijf::BepMais(char Klasse) const {
-    const long double correctie = CorrectieBouw(Klasse, "BepMais");
-    if (!(OppervlakteMais() > 0)) return 0;
-    const long double v = Deel(PSchaal() * (EigenOogst(kSM) + AfvoerSmP) * kP2O5PerP, OppervlakteMais());
-    return MetCorrectie(v, correctie);
+    return Onthoud(geheugen::PerKlasse(geheugen::kBepMais, Klasse), [&]() -> float {
+        const long double correctie = CorrectieBouw(Klasse, "BepMais");
+        if (!(OppervlakteMais() > 0)) return 0;
+        const long double v = Deel(PSchaal() * (EigenOogst(kSM) + AfvoerSmP) * kP2O5PerP, OppervlakteMais());
+        return MetCorrectie(v, correctie);
+    });
 }
 
 float TBedrijf::BepBouwland(char Klasse) const {
@@ -165,7 +171,7 @@ long double TBedrijf::BepSom(bool Driejarig) const {
 }
 
 float TBedrijf::BepTotaal() const {
-    return static_cast<float>(BepSom(false));
+    return Onthoud(geheugen::kBepTotaal, [&]() -> float { return static_cast<float>(BepSom(false)); });
 }
 
 float TBedrijf::BepPerHa() const {
@@ -197,7 +203,8 @@ float TBedrijf::BepBouwlandKlasse(char Klasse) const {
 }
 
 float TBedrijf::BepBedrijf() const {
-    return static_cast<float>(std::max(BepSom(true), 0.0L));
+    return Onthoud(geheugen::kBepBedrijf,
+                   [&]() -> float { return static_cast<float>(std::max(BepSom(true), 0.0L)); });
 }
 
 float TBedrijf::BepBedrijfPerHa() const {

@@ -100,22 +100,24 @@ float TBedrijf::NAfvoer(char Grondcat) const {
 }
 
 float TBedrijf::NOverschot(char Grondcat, char Soort) const {
-    switch (Soort) {
-    case 'B':
-        return static_cast<float>(
-            RoundHalfEven(static_cast<long double>(NAanvoer(Grondcat, "T")) - NAfvoer(Grondcat)));
-    case 'T':
-        if (Grondcat == 'G')
-            return static_cast<float>(RoundHalfEven(NormNoverschot("GRAS", GrondGras, GtGras)));
-        if (Grondcat == 'M')
-            return static_cast<float>(RoundHalfEven(NormNoverschot("MAIS", GrondMais, GtMais)));
-        throw EModelFout(std::string("N-overschot: Onbekende grondcat: ") + Grondcat);
-    case 'V':
-        return static_cast<float>(
-            RoundHalfEven(static_cast<long double>(NOverschot(Grondcat, 'B')) - NOverschot(Grondcat, 'T')));
-    default:
-        throw EModelFout(std::string("N-overschot: Onbekende soort: ") + Soort);
-    }
+    return Onthoud(geheugen::NOverschot(Grondcat, Soort), [&]() -> float {
+        switch (Soort) {
+        case 'B':
+            return static_cast<float>(
+                RoundHalfEven(static_cast<long double>(NAanvoer(Grondcat, "T")) - NAfvoer(Grondcat)));
+        case 'T':
+            if (Grondcat == 'G')
+                return static_cast<float>(RoundHalfEven(NormNoverschot("GRAS", GrondGras, GtGras)));
+            if (Grondcat == 'M')
+                return static_cast<float>(RoundHalfEven(NormNoverschot("MAIS", GrondMais, GtMais)));
+            throw EModelFout(std::string("N-overschot: Onbekende grondcat: ") + Grondcat);
+        case 'V':
+            return static_cast<float>(RoundHalfEven(static_cast<long double>(NOverschot(Grondcat, 'B')) -
+                                                    NOverschot(Grondcat, 'T')));
+        default:
+            throw EModelFout(std::string("N-overschot: Onbekende soort: ") + Soort);
+        }
+    });
 }
 
 float TBedrijf::Uitspoeling(char Grondcat) const {

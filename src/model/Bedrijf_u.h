@@ -294,11 +294,13 @@ private:
     // (diepte counts them). A copy or an assignment brings other fields: it starts with
     // nothing remembered and keeps its own count.
     struct TUitkomsten {
-        struct TUitkomst {
-            float waarde = 0;
+        template <typename T> struct TUitkomst {
+            T waarde = 0;
             bool bekend = false;
         };
-        std::array<TUitkomst, geheugen::kAantal> waarden{};
+        std::array<TUitkomst<float>, geheugen::kAantal> waarden{};
+        // Intermediate sums kept in extended precision.
+        std::array<TUitkomst<long double>, geheugen::kAantalLang> lang{};
         int diepte = 0;
 
         TUitkomsten() = default;
@@ -307,21 +309,39 @@ private:
             Vergeet();
             return *this;
         }
-        void Vergeet() { waarden.fill({}); }
+        void Vergeet() {
+            waarden.fill({});
+            lang.fill({});
+        }
     };
     mutable TUitkomsten uitkomsten;
     // The value of slot, computed by bereken the first time (or every time when nothing is
     // remembered or the arguments have no slot).
-    template <typename F> float Onthoud(int slot, F&& bereken) const {
+    template <typename T, std::size_t N, typename F>
+    T Onthoud(std::array<TUitkomsten::TUitkomst<T>, N>& waarden, int slot, F&& bereken) const {
         if (uitkomsten.diepte == 0 || slot < 0) return bereken();
-        auto& u = uitkomsten.waarden[static_cast<std::size_t>(slot)];
+        auto& u = waarden[static_cast<std::size_t>(slot)];
         if (!u.bekend) {
             u.waarde = bereken();
             u.bekend = true;
         }
         return u.waarde;
     }
+    // Keeps a value computed along with another for its own slot.
+    void Bewaar(int slot, float waarde) const {
+        if (uitkomsten.diepte == 0 || slot < 0) return;
+        uitkomsten.waarden[static_cast<std::size_t>(slot)] = {waarde, true};
+    }
+    template <typename F> float Onthoud(int slot, F&& bereken) const {
+        return Onthoud(uitkomsten.waarden, slot, bereken);
+    }
+    template <typename F> long double OnthoudLang(int slot, F&& bereken) const {
+        return Onthoud(uitkomsten.lang, slot, bereken);
+    }
 
+    // kg a year of component C (0 "N", 1 "P", 2 "VRE") eaten in feed kind Soort (0 "SM",
+    // 1 "NAT", 2 "KV", 3 "MP", 4 "GK", 5 "VG").
+    long double JaarOpname(int Soort, int C) const;
     // The one computation behind VemVerdelingA ('A'), B ('B') and C ('C').
     long double VemVerdeling(char Welk) const;
     // The one computation behind RantsoenVEM, RE, VRE and P.

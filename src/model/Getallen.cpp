@@ -33,10 +33,28 @@ void SetDecimalSeparator(char c) {
     gDecimal.store(c);
 }
 
+namespace {
+// A scaled value of 2^63 or more is already whole: its exact digits. Apart from the common
+// case, whose frame stays small.
+[[gnu::noinline]] std::string GrootGetal(long double scaled, int decimals, bool negative) {
+    char buf[5000];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::floor(scaled), std::chars_format::fixed, 0);
+    std::string digits(buf, res.ptr);
+    if (decimals > 0) {
+        if (digits.size() <= static_cast<std::size_t>(decimals))
+            digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+        digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, DecimalSeparator());
+    }
+    return negative ? "-" + digits : digits;
+}
+} // namespace
+
 std::string FormatFloat(std::string_view pattern, long double value) {
     const int decimals = DecimalsOf(pattern);
-    if (std::isnan(value)) return "NAN";
-    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+    if (!std::isfinite(value)) [[unlikely]] {
+        if (std::isnan(value)) return "NAN";
+        return value < 0 ? "-INF" : "INF";
+    }
 
     const bool negative = std::signbit(value) && value != 0;
     long double scaled = std::fabs(value);
@@ -45,7 +63,6 @@ std::string FormatFloat(std::string_view pattern, long double value) {
 
     // Below 2^63 the scaled value splits exactly into whole and fraction (a double or a
     // float times 100 fits the 64-bit mantissa), so halves are decided on the decimal value.
-    std::string digits;
     if (scaled < 9.2e18L) {
         // Whole part without switching the FPU's rounding mode, which costs more than the
         // rest of the formatting: in [2^63, 2^64) a long double is whole, so adding and
@@ -54,20 +71,25 @@ std::string FormatFloat(std::string_view pattern, long double value) {
         long double whole = (scaled + 0x1p63L) - 0x1p63L;
         if (whole > scaled) whole -= 1;
         if (scaled - whole >= 0.5L) whole += 1;
-        digits = std::to_string(std::llrint(whole)); // whole already: no rounding
-    } else {
-        // Here every long double is already whole: write its exact digits.
-        char buf[5000];
-        const auto res =
-            std::to_chars(buf, buf + sizeof buf, std::floor(scaled), std::chars_format::fixed, 0);
-        digits.assign(buf, res.ptr);
+        // Written from the back: the decimals, the decimal sign, the whole part, the sign.
+        auto n = static_cast<unsigned long long>(whole); // whole and below 2^63: exact
+        char buf[32];
+        char* const end = buf + sizeof buf;
+        char* p = end;
+        for (int i = 0; i < decimals; ++i) {
+            *--p = static_cast<char>('0' + n % 10);
+            n /= 10;
+        }
+        if (decimals > 0) *--p = DecimalSeparator();
+        do {
+            *--p = static_cast<char>('0' + n % 10);
+            n /= 10;
+        } while (n != 0);
+        if (negative) *--p = '-';
+        return std::string(p, end);
     }
-    if (decimals > 0) {
-        if (digits.size() <= static_cast<std::size_t>(decimals))
-            digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
-        digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, DecimalSeparator());
-    }
-    return negative ? "-" + digits : digits;
+
+    return GrootGetal(scaled, decimals, negative);
 }
 
 std::string PlusTekst(std::string_view pattern, long double value) {

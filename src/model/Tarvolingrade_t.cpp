@@ -4,11 +4,6 @@
 #include <cmath>
 #include <cstdint>
 
-long double Deel(long double a, long double b) {
-    if (b == 0) return 0;
-    return a / b;
-}
-
 long double RoundHalfEven(long double x) {
     // nearbyint follows the current rounding mode, which this program never changes
     // from round-to-nearest-even.

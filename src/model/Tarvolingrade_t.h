@@ -35,10 +35,14 @@ template <typename T, int Lo, int Hi> struct TArray {
 
 private:
     static std::size_t slot(int i) {
-        if (i < Lo || i > Hi)
-            throw std::out_of_range("index " + std::to_string(i) + " outside [" + std::to_string(Lo) + ".." +
-                                    std::to_string(Hi) + "]");
+        if (i < Lo || i > Hi) [[unlikely]]
+            Buiten(i);
         return static_cast<std::size_t>(i - Lo);
+    }
+    // Apart, so that the check itself stays small enough to be inlined.
+    [[noreturn, gnu::cold, gnu::noinline]] static void Buiten(int i) {
+        throw std::out_of_range("index " + std::to_string(i) + " outside [" + std::to_string(Lo) + ".." +
+                                std::to_string(Hi) + "]");
     }
 };
 
@@ -275,7 +279,9 @@ struct TTvUitvoer {
 };
 
 // a / b, and 0 when b is exactly 0; the first argument is always the dividend.
-long double Deel(long double a, long double b);
+inline long double Deel(long double a, long double b) {
+    return b == 0 ? 0 : a / b;
+}
 
 // Linear interpolation in a table of points (X[i], Y[i]) with X rising and -1 ending X;
 // rounded halves to even. Callers keep x strictly inside the table; anything else throws.
