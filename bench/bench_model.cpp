@@ -68,3 +68,17 @@ static void BM_BerekenBex(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_BerekenBex)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
+// The whole calculation of a farm with every module (BEX, ammonia, phosphate, nitrogen);
+// with the argument 0 every sub-result is computed afresh.
+static void BM_BerekenAlleModules(benchmark::State& state) {
+    const TTvInvoer in = AlleModulesBedrijf();
+    TBedrijf b;
+    b.Onthouden = state.range(0) != 0;
+    for (auto _ : state) {
+        TTvUitvoer uit{};
+        b.Bereken(in, uit);
+        benchmark::DoNotOptimize(uit);
+    }
+}
+BENCHMARK(BM_BerekenAlleModules)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);

@@ -34,12 +34,13 @@ long double NaarMest(float drijf, float vast, float PcDrijf) {
 } // namespace
 
 float TBedrijf::ExcretieOverigeDieren(int Categorie, int Soort) const {
-    if (Categorie == 0) {
-        long double som = 0;
-        for (int c = 1; c <= 13; ++c)
-            som += ExcretieOverigeDieren(c, Soort);
-        return static_cast<float>(som);
-    }
+    if (Categorie == 0)
+        return Onthoud(geheugen::PerNutrient(geheugen::kExcretieOverigeDieren, Soort), [&]() -> float {
+            long double som = 0;
+            for (int c = 1; c <= 13; ++c)
+                som += ExcretieOverigeDieren(c, Soort);
+            return static_cast<float>(som);
+        });
     if (Categorie < 1 || Categorie > 13) return 0;
     return static_cast<float>(static_cast<long double>(Graasdieren[Categorie]) *
                               GraasdierNorm(Jaartal, Categorie, Soort));

@@ -114,12 +114,14 @@ float TBedrijf::DsOpnamePercentage(std::string_view Voersoort) const {
 
 float TBedrijf::Rantsoen(std::string_view Voersoort, std::string_view Component) const {
     if (Letter(Voersoort) != 'T') return GehalteVerbruik(Voersoort, Component);
-    // Amounts and contents of milk powder and concentrates are per kg product: the sum is
-    // the ration's total, spread over its dry matter.
-    long double som = 0;
-    for (std::string_view k : kRantsoenSoorten)
-        som += static_cast<long double>(Verbruik(k)) * Rantsoen(k, Component);
-    return static_cast<float>(Deel(som, DsOpname("TOT")));
+    return Onthoud(geheugen::RantsoenTotaal(Component), [&]() -> float {
+        // Amounts and contents of milk powder and concentrates are per kg product: the sum is
+        // the ration's total, spread over its dry matter.
+        long double som = 0;
+        for (std::string_view k : kRantsoenSoorten)
+            som += static_cast<long double>(Verbruik(k)) * Rantsoen(k, Component);
+        return static_cast<float>(Deel(som, DsOpname("TOT")));
+    });
 }
 
 float TBedrijf::RantsoenVEM(std::string_view Voersoort) const {

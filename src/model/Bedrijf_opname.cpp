@@ -72,19 +72,26 @@ long double JvVastlegging(const TJvPunten& p, float van, float tot, long double 
     return std::max(Deel((eind - begin) / 1000, jaren), 0.0L);
 }
 
+// The kinds of the intake in the order their amounts are computed, and the components
+// looked up.
+constexpr std::array<std::string_view, 6> kJaarSoorten = {"SM", "NAT", "KV", "MP", "GK", "VG"};
+constexpr std::array<std::string_view, 3> kJaarComponenten = {"N", "P", "VRE"};
+constexpr int kJaarN = 0, kJaarP = 1, kJaarVRE = 2;
+constexpr int kJaarMP = 3;
+
 } // namespace
 
 float TBedrijf::Voeropname(std::string_view Voersoort, std::string_view Gehalte, char Periode) const {
     return Onthoud(geheugen::Voeropname(Voersoort, Gehalte, Periode), [&]() -> float {
         if (Periode != 'J' && Periode != 'W' && Periode != 'Z')
             throw EModelFout(std::string("Voeropname: Onbekende periode: ") + Periode);
-        std::string_view c;
+        int c = 0;
         if (Gehalte == "N")
-            c = "N";
+            c = kJaarN;
         else if (Gehalte == "P" || Gehalte == "P2O5")
-            c = "P";
+            c = kJaarP;
         else if (Gehalte == "VN")
-            c = "VRE";
+            c = kJaarVRE;
         else
             throw EModelFout("Voeropname: Onbekende gehalte voer: " + std::string(Gehalte));
 
@@ -92,77 +99,96 @@ float TBedrijf::Voeropname(std::string_view Voersoort, std::string_view Gehalte,
         // Every kind's yearly amount (kg of the content looked up) is computed, so a kind that
         // cannot be fed stops any intake; the kinds asked for ("TOT": all six) count for the
         // period.
-        auto neem = [&](std::string_view soort, long double kg) {
-            if (Gehalte == "P2O5") kg *= kP2O5PerP;
-            if (Gehalte == "VN") kg /= soort == "MP" ? kRePerNMelkpoeder : kRePerN;
-            if (Voersoort == "TOT" || Voersoort == soort) som += kg * AandeelVoerzTotaal(soort, Periode);
-        };
-        auto kuilvoer = [&](std::string_view soort) {
-            return static_cast<long double>(GehalteVerbruik(soort, c)) * Verbruik(soort) / 1000;
-        };
-        neem("SM", static_cast<long double>(Geh_per_VEMSM(c)) * VemVerdelingC());
-        neem("NAT", kuilvoer("NAT"));
-        neem("KV", kuilvoer("KV"));
-        neem("MP", kuilvoer("MP"));
-        neem("GK", static_cast<long double>(Geh_per_VEMKuil(c)) * VemVerdelingB());
-        neem("VG", Gehalte == "VN"
-                       ? static_cast<long double>(this->Gehalte("VG", "VRE")) * Verbruik("VG") / 1000
-                       : static_cast<long double>(Geh_per_VEM(c)) * VemVerdelingA());
+        const bool p2o5 = Gehalte == "P2O5", alles = Voersoort == "TOT";
+        int gevraagd = -1;
+        for (int i = 0; i < 6; ++i)
+            if (Voersoort == kJaarSoorten[static_cast<std::size_t>(i)]) gevraagd = i;
+        for (int i = 0; i < 6; ++i) {
+            long double kg = JaarOpname(i, c);
+            if (p2o5) kg *= kP2O5PerP;
+            if (c == kJaarVRE) kg /= i == kJaarMP ? kRePerNMelkpoeder : kRePerN;
+            if (alles || i == gevraagd)
+                som += kg * AandeelVoerzTotaal(kJaarSoorten[static_cast<std::size_t>(i)], Periode);
+        }
         return static_cast<float>(som);
     });
 }
 
+long double TBedrijf::JaarOpname(int Soort, int C) const {
+    return OnthoudLang(geheugen::kJaarOpname + Soort * 3 + C, [&]() -> long double {
+        const std::string_view c = kJaarComponenten[static_cast<std::size_t>(C)];
+        switch (Soort) {
+        case 0:
+            return static_cast<long double>(Geh_per_VEMSM(c)) * VemVerdelingC();
+        case 4:
+            return static_cast<long double>(Geh_per_VEMKuil(c)) * VemVerdelingB();
+        case 5:
+            return C == kJaarVRE ? static_cast<long double>(Gehalte("VG", "VRE")) * Verbruik("VG") / 1000
+                                 : static_cast<long double>(Geh_per_VEM(c)) * VemVerdelingA();
+        default: {
+            // Wet by-products, concentrates and milk powder as used.
+            const std::string_view soort = kJaarSoorten[static_cast<std::size_t>(Soort)];
+            return static_cast<long double>(GehalteVerbruik(soort, c)) * Verbruik(soort) / 1000;
+        }
+        }
+    });
+}
+
 float TBedrijf::Vastlegging(std::string_view Groep, int Soort) const {
-    const bool vee = Groep == "VEE", melk = Groep == "MELK", koe = Groep == "MK", pink = Groep == "PI",
-               kalf = Groep == "KA";
-    if (!vee && !melk && !koe && !pink && !kalf)
-        throw EModelFout("Vastlegging: Onbekende groep: " + std::string(Groep));
-    if (Soort != 1 && Soort != 2) return 0;
+    return Onthoud(geheugen::Vastlegging(Groep, Soort), [&]() -> float {
+        const bool vee = Groep == "VEE", melk = Groep == "MELK", koe = Groep == "MK", pink = Groep == "PI",
+                   kalf = Groep == "KA";
+        if (!vee && !melk && !koe && !pink && !kalf)
+            throw EModelFout("Vastlegging: Onbekende groep: " + std::string(Groep));
+        if (Soort != 1 && Soort != 2) return 0;
 
-    if (vee) {
-        // Each group already in the unit of Soort.
-        long double som = 0;
-        if (Diercategorie != "JV")
-            som = static_cast<long double>(Vastlegging("MELK", Soort)) + Vastlegging("MK", Soort);
-        som += static_cast<long double>(Vastlegging("PI", Soort)) + Vastlegging("KA", Soort);
-        return static_cast<float>(som);
-    }
-
-    const bool jongvee = Diercategorie == "JV";
-    auto gewicht = [this] {
-        TArray<float, 1, 3> W;
-        LichaamsgewichtPerRas(EvalNr, W);
-        return static_cast<long double>(W[RasIndex()]);
-    };
-    auto perSoort = [Soort](const TVastlegConstanten& k) { return Soort == 1 ? k.N : k.P; };
-    const bool voor2009 = Jaartal < 2009;
-
-    long double kg = 0;
-    if (melk) {
-        const long double perKoe = Soort == 1 ? MelkPerKoe() / 1000.0L * Eiwit * kNPerMelkeiwit
-                                              : MelkPerKoe() / 1000.0L * kPPerTonMelk;
-        kg = perKoe * nKoe;
-    } else if (koe) {
-        kg = gewicht() * perSoort(voor2009 ? kKoeTot2009 : kKoeVanaf2009) * nKoe;
-    } else if (pink) {
-        if (!jongvee) {
-            kg = gewicht() * perSoort(voor2009 ? kPinkTot2009 : kPinkVanaf2009) * nPink;
-        } else if (LftJvAfv > 12) {
-            // Heifers grow on the table from 12 months.
-            const long double jaren = (LftJvAfv - std::max(static_cast<long double>(LftJvAan), 12.0L)) / 12;
-            kg = JvVastlegging(PinkPunten(Soort), LftJvAan, LftJvAfv, jaren) * nPink;
+        if (vee) {
+            // Each group already in the unit of Soort.
+            long double som = 0;
+            if (Diercategorie != "JV")
+                som = static_cast<long double>(Vastlegging("MELK", Soort)) + Vastlegging("MK", Soort);
+            som += static_cast<long double>(Vastlegging("PI", Soort)) + Vastlegging("KA", Soort);
+            return static_cast<float>(som);
         }
-    } else {
-        if (!jongvee) {
-            kg = gewicht() * perSoort(kKalf) * nKalf;
-        } else if (LftJvAan < 12) {
-            // Calves up to 12 months.
-            const long double jaren = (std::min(static_cast<long double>(LftJvAfv), 12.0L) - LftJvAan) / 12;
-            kg = JvVastlegging(KalfPunten(Soort), LftJvAan, LftJvAfv, jaren) * nKalf;
+
+        const bool jongvee = Diercategorie == "JV";
+        auto gewicht = [this] {
+            TArray<float, 1, 3> W;
+            LichaamsgewichtPerRas(EvalNr, W);
+            return static_cast<long double>(W[RasIndex()]);
+        };
+        auto perSoort = [Soort](const TVastlegConstanten& k) { return Soort == 1 ? k.N : k.P; };
+        const bool voor2009 = Jaartal < 2009;
+
+        long double kg = 0;
+        if (melk) {
+            const long double perKoe = Soort == 1 ? MelkPerKoe() / 1000.0L * Eiwit * kNPerMelkeiwit
+                                                  : MelkPerKoe() / 1000.0L * kPPerTonMelk;
+            kg = perKoe * nKoe;
+        } else if (koe) {
+            kg = gewicht() * perSoort(voor2009 ? kKoeTot2009 : kKoeVanaf2009) * nKoe;
+        } else if (pink) {
+            if (!jongvee) {
+                kg = gewicht() * perSoort(voor2009 ? kPinkTot2009 : kPinkVanaf2009) * nPink;
+            } else if (LftJvAfv > 12) {
+                // Heifers grow on the table from 12 months.
+                const long double jaren =
+                    (LftJvAfv - std::max(static_cast<long double>(LftJvAan), 12.0L)) / 12;
+                kg = JvVastlegging(PinkPunten(Soort), LftJvAan, LftJvAfv, jaren) * nPink;
+            }
+        } else {
+            if (!jongvee) {
+                kg = gewicht() * perSoort(kKalf) * nKalf;
+            } else if (LftJvAan < 12) {
+                // Calves up to 12 months.
+                const long double jaren =
+                    (std::min(static_cast<long double>(LftJvAfv), 12.0L) - LftJvAan) / 12;
+                kg = JvVastlegging(KalfPunten(Soort), LftJvAan, LftJvAfv, jaren) * nKalf;
+            }
         }
-    }
-    if (Soort == 2) kg *= kP2O5PerP;
-    return static_cast<float>(kg);
+        if (Soort == 2) kg *= kP2O5PerP;
+        return static_cast<float>(kg);
+    });
 }
 
 float TBedrijf::Benutting(int Soort) const {

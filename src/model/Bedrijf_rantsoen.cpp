@@ -89,55 +89,57 @@ float TBedrijf::VemUitRuwvoer() const {
 }
 
 float TBedrijf::OpnameDsGras(std::string_view Systeem) const {
-    const bool totaal = Systeem == "TOTAAL";
-    const bool weidB = totaal || Systeem == "WEIDB";
-    const bool weidO = totaal || Systeem == "WEIDO";
-    const bool zstvB = totaal || Systeem == "ZSTVB";
-    const bool zstvO = totaal || Systeem == "ZSTVO";
-    const bool bekend = weidB || weidO || zstvB || zstvO;
+    return Onthoud(geheugen::OpnameDsGras(Systeem), [&]() -> float {
+        const bool totaal = Systeem == "TOTAAL";
+        const bool weidB = totaal || Systeem == "WEIDB";
+        const bool weidO = totaal || Systeem == "WEIDO";
+        const bool zstvB = totaal || Systeem == "ZSTVB";
+        const bool zstvO = totaal || Systeem == "ZSTVO";
+        const bool bekend = weidB || weidO || zstvB || zstvO;
 
-    if (Diercategorie == "MK") {
-        if (static_cast<long double>(DagenWeidMk) + DagenZstvMk <= 0) return 0;
-        if (!bekend) throw EModelFout("OpnameDsGras: Onbekend systeem: " + std::string(Systeem));
-        // kg dry matter per cow: grazing hours beyond two count for three quarters, up to
-        // twenty hours.
-        auto weiden = [](float uren, float maanden) {
-            return (std::max(std::min(static_cast<long double>(uren), 20.0L) - 2, 0.0L) * 0.75L + 2) * 30.5L *
-                   maanden;
-        };
-        long double g = 0;
-        if (weidB) g += weiden(UurWeidBMk, MndWeidBMk);
-        if (weidO) g += weiden(UurWeidOMk, MndWeidOMk);
-        if (zstvB) g += 30.5L * MndZstvBMk * 6.3075L;
-        if (zstvO) g += 30.5L * MndZstvOMk * 13.485L;
-        // Smaller breeds eat less, a high yield more.
-        const long double FPCM = static_cast<long double>(MelkPerKoe()) * FpcmFactor(Vet, Eiwit);
-        const long double r = RasOpnameFactor[static_cast<std::size_t>(RasIndex() - 1)];
-        const long double c = 1 - (r * 9500 - FPCM) * 4e-05L;
-        return static_cast<float>(r * (g * nKoe) * c);
-    }
+        if (Diercategorie == "MK") {
+            if (static_cast<long double>(DagenWeidMk) + DagenZstvMk <= 0) return 0;
+            if (!bekend) throw EModelFout("OpnameDsGras: Onbekend systeem: " + std::string(Systeem));
+            // kg dry matter per cow: grazing hours beyond two count for three quarters, up to
+            // twenty hours.
+            auto weiden = [](float uren, float maanden) {
+                return (std::max(std::min(static_cast<long double>(uren), 20.0L) - 2, 0.0L) * 0.75L + 2) *
+                       30.5L * maanden;
+            };
+            long double g = 0;
+            if (weidB) g += weiden(UurWeidBMk, MndWeidBMk);
+            if (weidO) g += weiden(UurWeidOMk, MndWeidOMk);
+            if (zstvB) g += 30.5L * MndZstvBMk * 6.3075L;
+            if (zstvO) g += 30.5L * MndZstvOMk * 13.485L;
+            // Smaller breeds eat less, a high yield more.
+            const long double FPCM = static_cast<long double>(MelkPerKoe()) * FpcmFactor(Vet, Eiwit);
+            const long double r = RasOpnameFactor[static_cast<std::size_t>(RasIndex() - 1)];
+            const long double c = 1 - (r * 9500 - FPCM) * 4e-05L;
+            return static_cast<float>(r * (g * nKoe) * c);
+        }
 
-    if (Diercategorie == "JV") {
-        if (static_cast<long double>(DagenWeidPi) + DagenWeidKa <= 0) return 0;
-        if (!bekend) throw EModelFout("OpnameDsGras: Onbekend systeem: " + std::string(Systeem));
-        // Young stock is not zero-grazed.
-        if (!weidB && !weidO) return 0;
-        // kg dry matter per animal: its need over the grazing months, for the share of the
-        // day it grazes.
-        auto dier = [](long double perDag, float maanden, float uren) {
-            return perDag * (30.5L * maanden) / kVemGras * UrenFactor(uren);
-        };
-        const long double pink = static_cast<long double>(JvPinkenA()) + JvPinkenB();
-        const long double kalf = static_cast<long double>(JvKalverenA()) + JvKalverenB();
-        long double g = 0;
-        if (weidB)
-            g += dier(pink, MndWeidBPi, UurWeidBPi) * nPink + dier(kalf, MndWeidBKa, UurWeidBKa) * nKalf;
-        if (weidO)
-            g += dier(pink, MndWeidOPi, UurWeidOPi) * nPink + dier(kalf, MndWeidOKa, UurWeidOKa) * nKalf;
-        return static_cast<float>(g);
-    }
+        if (Diercategorie == "JV") {
+            if (static_cast<long double>(DagenWeidPi) + DagenWeidKa <= 0) return 0;
+            if (!bekend) throw EModelFout("OpnameDsGras: Onbekend systeem: " + std::string(Systeem));
+            // Young stock is not zero-grazed.
+            if (!weidB && !weidO) return 0;
+            // kg dry matter per animal: its need over the grazing months, for the share of the
+            // day it grazes.
+            auto dier = [](long double perDag, float maanden, float uren) {
+                return perDag * (30.5L * maanden) / kVemGras * UrenFactor(uren);
+            };
+            const long double pink = static_cast<long double>(JvPinkenA()) + JvPinkenB();
+            const long double kalf = static_cast<long double>(JvKalverenA()) + JvKalverenB();
+            long double g = 0;
+            if (weidB)
+                g += dier(pink, MndWeidBPi, UurWeidBPi) * nPink + dier(kalf, MndWeidBKa, UurWeidBKa) * nKalf;
+            if (weidO)
+                g += dier(pink, MndWeidOPi, UurWeidOPi) * nPink + dier(kalf, MndWeidOKa, UurWeidOKa) * nKalf;
+            return static_cast<float>(g);
+        }
 
-    throw EModelFout("Onbekend BEX type: " + Diercategorie);
+        throw EModelFout("Onbekend BEX type: " + Diercategorie);
+    });
 }
 
 long double TBedrijf::VemVerdeling(char Welk) const {
@@ -222,47 +224,50 @@ float TBedrijf::VemVerdelingC() const {
 }
 
 float TBedrijf::Geh_per_VEM(std::string_view Soort) const {
-    if (Soort == "VEM")
-        throw EModelFout("Geh_per_VEM: Deze functie niet aanroepen met vem: " + std::string(Soort));
-    const long double gWB = OpnameDsGras("WEIDB");
-    const long double gWO = OpnameDsGras("WEIDO");
-    const long double gZB = OpnameDsGras("ZSTVB");
-    const long double gZO = OpnameDsGras("ZSTVO");
+    return Onthoud(geheugen::Geh_per_VEM(Soort), [&]() -> float {
+        if (Soort == "VEM")
+            throw EModelFout("Geh_per_VEM: Deze functie niet aanroepen met vem: " + std::string(Soort));
+        const long double gWB = OpnameDsGras("WEIDB");
+        const long double gWO = OpnameDsGras("WEIDO");
+        const long double gZB = OpnameDsGras("ZSTVB");
+        const long double gZO = OpnameDsGras("ZSTVO");
 
-    // Fresh grass is richer than silage: the best grass silage when there is one, else
-    // the farm's silage, is the base.
-    long double c = 0;
-    if ((EvalNr == 7 || Jaartal >= 2009) && BesteGk.Vem > 0) {
-        long double g = 0;
-        switch (Letter(Soort)) {
-        case 'N':
-            g = BesteGk.N;
-            break;
-        case 'P':
-            g = BesteGk.P;
-            break;
-        case 'R':
-            g = BesteGk.Re;
-            break;
-        case 'V':
-            g = BesteGk.Vre;
-            break;
-        default:
-            throw EModelFout("Geh_per_VEM_gras: Onbekende soort: " + std::string(Soort));
+        // Fresh grass is richer than silage: the best grass silage when there is one, else
+        // the farm's silage, is the base.
+        long double c = 0;
+        if ((EvalNr == 7 || Jaartal >= 2009) && BesteGk.Vem > 0) {
+            long double g = 0;
+            switch (Letter(Soort)) {
+            case 'N':
+                g = BesteGk.N;
+                break;
+            case 'P':
+                g = BesteGk.P;
+                break;
+            case 'R':
+                g = BesteGk.Re;
+                break;
+            case 'V':
+                g = BesteGk.Vre;
+                break;
+            default:
+                throw EModelFout("Geh_per_VEM_gras: Onbekende soort: " + std::string(Soort));
+            }
+            c = g / BesteGk.Vem;
+        } else {
+            c = Geh_per_VEMKuil(Soort);
         }
-        c = g / BesteGk.Vem;
-    } else {
-        c = Geh_per_VEMKuil(Soort);
-    }
 
-    long double weiden = 1.1L, zstv = 1.05L;
-    if (Soort == "P") {
-        weiden = 1.05L;
-        zstv = 1.03L;
-    } else if (Soort != "N" && Soort != "RE" && Soort != "VRE") {
-        throw EModelFout("Geh_per_VEM: Onbekende soort: " + std::string(Soort));
-    }
-    return static_cast<float>(Deel((gWB + gWO) * weiden * c + (gZB + gZO) * zstv * c, gWB + gWO + gZB + gZO));
+        long double weiden = 1.1L, zstv = 1.05L;
+        if (Soort == "P") {
+            weiden = 1.05L;
+            zstv = 1.03L;
+        } else if (Soort != "N" && Soort != "RE" && Soort != "VRE") {
+            throw EModelFout("Geh_per_VEM: Onbekende soort: " + std::string(Soort));
+        }
+        return static_cast<float>(
+            Deel((gWB + gWO) * weiden * c + (gZB + gZO) * zstv * c, gWB + gWO + gZB + gZO));
+    });
 }
 
 float TBedrijf::Geh_per_VEMKuil(std::string_view Soort) const {
@@ -370,18 +375,16 @@ float TBedrijf::AandeelVoerz(std::string_view Voersoort) const {
             if (tienden < 2 || tienden > 50) break;
         }
 
-        switch (soort) {
-        case 'G':
-            return static_cast<float>(Deel(eGK, qGK * vGK / 1000));
-        case 'K':
-            return static_cast<float>(Deel(eKV, qKV * vKV / 1000));
-        case 'M':
-            return static_cast<float>(Deel(eMP, qMP * vMP / 1000));
-        case 'N':
-            return static_cast<float>(Deel(eNAT, qNAT * vNAT / 1000));
-        default:
-            return static_cast<float>(Deel(eSM, qSM * vSM / 1000));
-        }
+        // One fill gives every kind's share: the others are kept for their own calls.
+        TArray<float, kGK, kMP> aandeel;
+        aandeel[kGK] = static_cast<float>(Deel(eGK, qGK * vGK / 1000));
+        aandeel[kKV] = static_cast<float>(Deel(eKV, qKV * vKV / 1000));
+        aandeel[kMP] = static_cast<float>(Deel(eMP, qMP * vMP / 1000));
+        aandeel[kNAT] = static_cast<float>(Deel(eNAT, qNAT * vNAT / 1000));
+        aandeel[kSM] = static_cast<float>(Deel(eSM, qSM * vSM / 1000));
+        for (int k = kGK; k <= kMP; ++k)
+            Bewaar(geheugen::PerKind(geheugen::kAandeelVoerz, k), aandeel[k]);
+        return aandeel[VoerIndex(Voersoort)];
     });
 }
 

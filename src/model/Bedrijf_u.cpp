@@ -202,6 +202,11 @@ void TBedrijf::Bereken(const TTvInvoer& Invoer, TTvUitvoer& Uitvoer) {
         Uitvoer.RantsReKvem[i] = FormatFloat("0", RePerKvem(soort));
         Uitvoer.RantsPKvem[i] = FormatFloat("0.0", PPerKvem(soort));
     }
+
+    // The modules depend on their flags only.
+    if (ModuleBEA) VulAmmoniak(Uitvoer);
+    if (ModuleBEP) VulFosfaat(Uitvoer);
+    if (ModuleBEN) VulStikstof(Uitvoer);
 }
 
 int TBedrijf::RasIndex() const {

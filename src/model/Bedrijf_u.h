@@ -166,6 +166,90 @@ public:
     float RePerKvem(std::string_view Voersoort) const;
     float PPerKvem(std::string_view Voersoort) const;
 
+    // Ammonia emission. Period WZ: 'W' winter, 'Z' summer, 'T' both; place SW: 'S' house,
+    // 'W' pasture, 'T' both. Amounts in kg N a year unless said otherwise.
+    //
+    // Per cent of the year's hours the cows spend in the period and place.
+    float PcUren(char WZ, char SW) const;
+    // N the herd (and the other grazing animals) excrete in the period and place.
+    float ExcretieDeel(char WZ, char SW) const;
+    // Total ammoniacal N excreted in 'W' or 'Z', and as per cent of the N excreted then
+    // (SW is not looked at).
+    float TAN(char WZ) const;
+    float TANExcretie(char WZ, char SW) const;
+    // 100 when the house is of the class Code names ("NIET..." without, "E..." with low
+    // emission), else 0.
+    float PcStaltype(std::string_view Code) const;
+    // TAN in the house, and N lost from house and storage as Gas "AMMONIAK", "OVERIG" or
+    // "TOTAAL".
+    float TAN_Stal(char WZ) const;
+    float Emissie_Stal(char WZ, std::string_view Gas) const;
+    // Per cent TAN in the manure that leaves the house.
+    float PcTanUitStal() const;
+    // Manure N left on the farm after the house and the disposal, the part applied on
+    // arable land, and the rest, applied on grassland.
+    float MestNaStal() const;
+    float MestBouwland() const;
+    float NGrasToediening() const;
+    // kg NH3 from Bron "STAL", "OMG", "OMB", "KMG", "KMB", "BEWEID" or "TOT" (all six), per
+    // Eenheid 'B' farm, 'H' ha, 'M' ton of milk, 'G' livestock unit.
+    float AmmoniakEmissie(char Eenheid, std::string_view Bron) const;
+    float GrootveeEenheden() const;
+
+    // Phosphate balance (kg P a year) and the farm-specific phosphate standard (kg P2O5 per
+    // ha). Klasse is the phosphate status 'L' low, 'N' neutral, 'H' high.
+    //
+    // P of purchased feed eaten: "GK", "SM", "NAT", "KV" or "MP" (Gehalte is not consulted).
+    float AankoopAanleg(std::string_view Voersoort, std::string_view Gehalte) const;
+    float PExcretie() const;
+    float PAankoopKrachtvoer() const;
+    float PAankoopRuwvoer() const;
+    float PVoorraadMutatie() const;
+    float PAfvoer() const;
+    // P taken up from the farm's own land, and as P2O5 per ha of grass and maize land.
+    float POpbrengst() const;
+    float POpbrengstPerHa() const;
+    // This year's standard, and the three-year figure with the two previous years.
+    float BepGras(char Klasse) const;
+    float BepMais(char Klasse) const;
+    float BepBouwland(char Klasse) const;
+    float BepGrasKlasse(char Klasse) const;
+    float BepMaisKlasse(char Klasse) const;
+    float BepBouwlandKlasse(char Klasse) const;
+    // The farm's standard per ha (this year; three-year), and the same times the farm's
+    // area: kg P2O5 for the whole farm, in spite of the names.
+    float BepTotaal() const;
+    float BepPerHa() const;
+    float BepBedrijf() const;
+    float BepBedrijfPerHa() const;
+    float FosfaatGebruiksnorm() const;
+    // Farm-specific against the generic standard ("+" before an advantage), in kg and "(%)".
+    std::string BepVerschilTekst() const;
+    std::string BepVerschilProcentTekst() const;
+    // P2O5 that has to leave the farm under the farm-specific and the generic standard, and
+    // the difference of the two ("+" before an advantage).
+    float BepRuimte() const;
+    float GebruiksnormRuimte() const;
+    std::string RuimteVerschilTekst() const;
+
+    // Nitrogen surplus and leaching per ha. Grondcat 'G' grassland, 'M' maize land.
+    //
+    // N or P per kg dry matter of the grass eaten fresh and stored as silage (Gehalte "N", "P").
+    float GehalteGrasproduct(std::string_view Gehalte) const;
+    // N supplied: Soort "DM" manure, "WM" grazing manure (grassland), "KM" fertiliser,
+    // "OVERIG" other sources, "T" all of them.
+    float NAanvoer(char Grondcat, std::string_view Soort) const;
+    float NAfvoer(char Grondcat) const;
+    // Whole kg N: Soort 'B' the farm's surplus, 'T' the norm, 'V' the difference.
+    float NOverschot(char Grondcat, char Soort) const;
+    // kg N leached, the norm precipitation surplus (mm), nitrate in mg per litre,
+    // denitrification (kg N) and nitrous oxide (kg N2O).
+    float Uitspoeling(char Grondcat) const;
+    float Neerslagoverschot(char Grondcat) const;
+    float NitraatConcentratie(char Grondcat) const;
+    float Denitrificatie(char Grondcat) const;
+    float Lachgas(char Grondcat) const;
+
     // Copies the input (step 1 of the calculation) and derives the grazing days (step 2),
     // without computing anything; the calculation starts with it.
     void ZetInvoer(const TTvInvoer& Invoer);
@@ -210,11 +294,13 @@ private:
     // (diepte counts them). A copy or an assignment brings other fields: it starts with
     // nothing remembered and keeps its own count.
     struct TUitkomsten {
-        struct TUitkomst {
-            float waarde = 0;
+        template <typename T> struct TUitkomst {
+            T waarde = 0;
             bool bekend = false;
         };
-        std::array<TUitkomst, geheugen::kAantal> waarden{};
+        std::array<TUitkomst<float>, geheugen::kAantal> waarden{};
+        // Intermediate sums kept in extended precision.
+        std::array<TUitkomst<long double>, geheugen::kAantalLang> lang{};
         int diepte = 0;
 
         TUitkomsten() = default;
@@ -223,23 +309,52 @@ private:
             Vergeet();
             return *this;
         }
-        void Vergeet() { waarden.fill({}); }
+        void Vergeet() {
+            waarden.fill({});
+            lang.fill({});
+        }
     };
     mutable TUitkomsten uitkomsten;
     // The value of slot, computed by bereken the first time (or every time when nothing is
     // remembered or the arguments have no slot).
-    template <typename F> float Onthoud(int slot, F&& bereken) const {
+    template <typename T, std::size_t N, typename F>
+    T Onthoud(std::array<TUitkomsten::TUitkomst<T>, N>& waarden, int slot, F&& bereken) const {
         if (uitkomsten.diepte == 0 || slot < 0) return bereken();
-        auto& u = uitkomsten.waarden[static_cast<std::size_t>(slot)];
+        auto& u = waarden[static_cast<std::size_t>(slot)];
         if (!u.bekend) {
             u.waarde = bereken();
             u.bekend = true;
         }
         return u.waarde;
     }
+    // Keeps a value computed along with another for its own slot.
+    void Bewaar(int slot, float waarde) const {
+        if (uitkomsten.diepte == 0 || slot < 0) return;
+        uitkomsten.waarden[static_cast<std::size_t>(slot)] = {waarde, true};
+    }
+    template <typename F> float Onthoud(int slot, F&& bereken) const {
+        return Onthoud(uitkomsten.waarden, slot, bereken);
+    }
+    template <typename F> long double OnthoudLang(int slot, F&& bereken) const {
+        return Onthoud(uitkomsten.lang, slot, bereken);
+    }
 
+    // kg a year of component C (0 "N", 1 "P", 2 "VRE") eaten in feed kind Soort (0 "SM",
+    // 1 "NAT", 2 "KV", 3 "MP", 4 "GK", 5 "VG").
+    long double JaarOpname(int Soort, int C) const;
     // The one computation behind VemVerdelingA ('A'), B ('B') and C ('C').
     long double VemVerdeling(char Welk) const;
     // The one computation behind RantsoenVEM, RE, VRE and P.
     float Rantsoen(std::string_view Voersoort, std::string_view Component) const;
+    // The result texts and figures of the modules ammonia, phosphate and nitrogen.
+    void VulAmmoniak(TTvUitvoer& Uitvoer) const;
+    void VulFosfaat(TTvUitvoer& Uitvoer) const;
+    void VulStikstof(TTvUitvoer& Uitvoer) const;
+    // kg P of the farm's own harvest stored as silage of kind kGK or kSM.
+    long double EigenOogst(int Soort) const;
+    // The own land's P yield over its harvest: scales the harvest to the balance.
+    long double PSchaal() const;
+    // The standards of every land use and class weighed by their areas, per ha of the farm:
+    // this year's, or the three-year figures.
+    long double BepSom(bool Driejarig) const;
 };

@@ -198,21 +198,26 @@ float TBedrijf::GehaltevoerGraas(std::string_view Soort, std::string_view Compon
 }
 
 float TBedrijf::VerbruikStal(std::string_view Soort, std::string_view Component) const {
-    const long double V = Voorraad(Soort, Component);
-    // The amount the other grazing animals ate.
-    const long double Q = Deel(VemVerbruikGraas(Soort), GehaltevoerGraas(Soort, "VEM"));
-    if (Component == "HOEV") return static_cast<float>(V - Q);
-    return static_cast<float>(V - GehaltevoerGraas(Soort, Component) * Q);
+    return Onthoud(geheugen::VerbruikStal(VoerIndex(Soort), Component), [&]() -> float {
+        const long double V = Voorraad(Soort, Component);
+        // The amount the other grazing animals ate.
+        const long double Q = Deel(VemVerbruikGraas(Soort), GehaltevoerGraas(Soort, "VEM"));
+        if (Component == "HOEV") return static_cast<float>(V - Q);
+        return static_cast<float>(V - GehaltevoerGraas(Soort, Component) * Q);
+    });
 }
 
 float TBedrijf::Gehalte(std::string_view Soort, std::string_view Component) const {
-    if (Soort == "VG") {
-        if (Component == "VEM") return 960.0f;
-        if (Component == "RE") return VemFactor6000(Geh_per_VEM("N"));
-        if (Component == "VRE") return VreUitRe(Gehalte("VG", "RE"));
-        return static_cast<float>(static_cast<long double>(Gehalte("VG", "VEM")) * Geh_per_VEM(Component));
-    }
-    return static_cast<float>(Deel(Voorraad(Soort, Component), Voorraad(Soort, "HOEV")));
+    return Onthoud(geheugen::Gehalte(VoerIndex(Soort), Component), [&]() -> float {
+        if (Soort == "VG") {
+            if (Component == "VEM") return 960.0f;
+            if (Component == "RE") return VemFactor6000(Geh_per_VEM("N"));
+            if (Component == "VRE") return VreUitRe(Gehalte("VG", "RE"));
+            return static_cast<float>(static_cast<long double>(Gehalte("VG", "VEM")) *
+                                      Geh_per_VEM(Component));
+        }
+        return static_cast<float>(Deel(Voorraad(Soort, Component), Voorraad(Soort, "HOEV")));
+    });
 }
 
 float TBedrijf::GehalteVerbruik(std::string_view Soort, std::string_view Component) const {

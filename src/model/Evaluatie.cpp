@@ -17,7 +17,9 @@ const std::array<const char*, 13> EvaluatieTeksten = {
 };
 
 namespace {
-bool MetVoerverlies(int EvalNr) { return EvalNr == 8 || EvalNr == 12; }
+bool MetVoerverlies(int EvalNr) {
+    return EvalNr == 8 || EvalNr == 12;
+}
 } // namespace
 
 void LichaamsgewichtPerRas(int EvalNr, TArray<float, 1, 3>& Gewicht) {
@@ -27,21 +29,23 @@ void LichaamsgewichtPerRas(int EvalNr, TArray<float, 1, 3>& Gewicht) {
 }
 
 int LactatieDagen(int EvalNr) {
-    if (EvalNr == 2)
-        return 303;
-    if (EvalNr == 3)
-        return 313;
+    if (EvalNr == 2) return 303;
+    if (EvalNr == 3) return 313;
     return 307;
 }
 
 float VemDekkingFactor(int EvalNr) {
-    if (EvalNr == 4)
-        return 0.97f;
-    if (EvalNr == 5)
-        return 1.07f;
+    if (EvalNr == 4) return 0.97f;
+    if (EvalNr == 5) return 1.07f;
     return 1.02f;
 }
 
-float VoerverliesA(int EvalNr) { return MetVoerverlies(EvalNr) ? 5.0f : 0.0f; }
-float VoerverliesB(int EvalNr) { return MetVoerverlies(EvalNr) ? 3.0f : 0.0f; }
-float VoerverliesC(int EvalNr) { return MetVoerverlies(EvalNr) ? 2.0f : 0.0f; }
+float VoerverliesA(int EvalNr) {
+    return MetVoerverlies(EvalNr) ? 5.0f : 0.0f;
+}
+float VoerverliesB(int EvalNr) {
+    return MetVoerverlies(EvalNr) ? 3.0f : 0.0f;
+}
+float VoerverliesC(int EvalNr) {
+    return MetVoerverlies(EvalNr) ? 2.0f : 0.0f;
+}

@@ -10,33 +10,51 @@ namespace {
 std::atomic<char> gDecimal{'.'};
 
 int DecimalsOf(std::string_view pattern) {
-    if (pattern == "0")
-        return 0;
-    if (pattern == "0.0")
-        return 1;
-    if (pattern == "0.00")
-        return 2;
+    if (pattern == "0") return 0;
+    if (pattern == "0.0") return 1;
+    if (pattern == "0.00") return 2;
     throw std::invalid_argument("FormatFloat: unsupported pattern " + std::string(pattern));
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 } // namespace
 
-char DecimalSeparator() { return gDecimal.load(); }
-char ThousandSeparator() { return gDecimal.load() == ',' ? '.' : ','; }
+char DecimalSeparator() {
+    return gDecimal.load();
+}
+char ThousandSeparator() {
+    return gDecimal.load() == ',' ? '.' : ',';
+}
 
 void SetDecimalSeparator(char c) {
-    if (c != '.' && c != ',')
-        throw std::invalid_argument("decimal sign must be '.' or ','");
+    if (c != '.' && c != ',') throw std::invalid_argument("decimal sign must be '.' or ','");
     gDecimal.store(c);
 }
 
+namespace {
+// A scaled value of 2^63 or more is already whole: its exact digits. Apart from the common
+// case, whose frame stays small.
+[[gnu::noinline]] std::string GrootGetal(long double scaled, int decimals, bool negative) {
+    char buf[5000];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::floor(scaled), std::chars_format::fixed, 0);
+    std::string digits(buf, res.ptr);
+    if (decimals > 0) {
+        if (digits.size() <= static_cast<std::size_t>(decimals))
+            digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
+        digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, DecimalSeparator());
+    }
+    return negative ? "-" + digits : digits;
+}
+} // namespace
+
 std::string FormatFloat(std::string_view pattern, long double value) {
     const int decimals = DecimalsOf(pattern);
-    if (std::isnan(value))
-        return "NAN";
-    if (std::isinf(value))
+    if (!std::isfinite(value)) [[unlikely]] {
+        if (std::isnan(value)) return "NAN";
         return value < 0 ? "-INF" : "INF";
+    }
 
     const bool negative = std::signbit(value) && value != 0;
     long double scaled = std::fabs(value);
@@ -45,30 +63,33 @@ std::string FormatFloat(std::string_view pattern, long double value) {
 
     // Below 2^63 the scaled value splits exactly into whole and fraction (a double or a
     // float times 100 fits the 64-bit mantissa), so halves are decided on the decimal value.
-    std::string digits;
     if (scaled < 9.2e18L) {
         // Whole part without switching the FPU's rounding mode, which costs more than the
         // rest of the formatting: in [2^63, 2^64) a long double is whole, so adding and
         // taking away 2^63 rounds to the nearest whole number exactly; then step down to
         // the floor.
         long double whole = (scaled + 0x1p63L) - 0x1p63L;
-        if (whole > scaled)
-            whole -= 1;
-        if (scaled - whole >= 0.5L)
-            whole += 1;
-        digits = std::to_string(std::llrint(whole)); // whole already: no rounding
-    } else {
-        // Here every long double is already whole: write its exact digits.
-        char buf[5000];
-        const auto res = std::to_chars(buf, buf + sizeof buf, std::floor(scaled), std::chars_format::fixed, 0);
-        digits.assign(buf, res.ptr);
+        if (whole > scaled) whole -= 1;
+        if (scaled - whole >= 0.5L) whole += 1;
+        // Written from the back: the decimals, the decimal sign, the whole part, the sign.
+        auto n = static_cast<unsigned long long>(whole); // whole and below 2^63: exact
+        char buf[32];
+        char* const end = buf + sizeof buf;
+        char* p = end;
+        for (int i = 0; i < decimals; ++i) {
+            *--p = static_cast<char>('0' + n % 10);
+            n /= 10;
+        }
+        if (decimals > 0) *--p = DecimalSeparator();
+        do {
+            *--p = static_cast<char>('0' + n % 10);
+            n /= 10;
+        } while (n != 0);
+        if (negative) *--p = '-';
+        return std::string(p, end);
     }
-    if (decimals > 0) {
-        if (digits.size() <= static_cast<std::size_t>(decimals))
-            digits.insert(0, static_cast<std::size_t>(decimals) + 1 - digits.size(), '0');
-        digits.insert(digits.size() - static_cast<std::size_t>(decimals), 1, DecimalSeparator());
-    }
-    return negative ? "-" + digits : digits;
+
+    return GrootGetal(scaled, decimals, negative);
 }
 
 std::string PlusTekst(std::string_view pattern, long double value) {
@@ -81,15 +102,13 @@ std::optional<double> TryStrToFloat(std::string_view text) {
         text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ')
         text.remove_suffix(1);
-    if (text.empty() || text.size() > 64)
-        return std::nullopt;
+    if (text.empty() || text.size() > 64) return std::nullopt;
 
     const char sep = DecimalSeparator();
     std::string plain;
     std::size_t i = 0;
     if (text[i] == '+' || text[i] == '-') {
-        if (text[i] == '-')
-            plain += '-';
+        if (text[i] == '-') plain += '-';
         ++i;
     }
     bool digitsSeen = false;
@@ -106,22 +125,18 @@ std::optional<double> TryStrToFloat(std::string_view text) {
             break;
         }
     }
-    if (!digitsSeen)
-        return std::nullopt;
+    if (!digitsSeen) return std::nullopt;
     if (i < text.size()) {
-        if (text[i] != 'e' && text[i] != 'E')
-            return std::nullopt;
+        if (text[i] != 'e' && text[i] != 'E') return std::nullopt;
         plain += 'e';
         ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-            plain += text[i++];
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) plain += text[i++];
         bool expDigits = false;
         for (; i < text.size() && IsDigit(text[i]); ++i) {
             expDigits = true;
             plain += text[i];
         }
-        if (!expDigits || i != text.size())
-            return std::nullopt;
+        if (!expDigits || i != text.size()) return std::nullopt;
     }
 
     double result = 0;

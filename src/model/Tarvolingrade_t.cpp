@@ -4,12 +4,6 @@
 #include <cmath>
 #include <cstdint>
 
-long double Deel(long double a, long double b) {
-    if (b == 0)
-        return 0;
-    return a / b;
-}
-
 long double RoundHalfEven(long double x) {
     // nearbyint follows the current rounding mode, which this program never changes
     // from round-to-nearest-even.
@@ -20,24 +14,19 @@ int RoundInt(long double x, const char* wie) {
     if (std::isnan(x) || std::isinf(x))
         throw EModelFout(std::string(wie) + ": ongeldige waarde (geen getal)");
     const long double r = RoundHalfEven(x);
-    if (r <= static_cast<long double>(INT_MIN))
-        return INT_MIN;
-    if (r >= static_cast<long double>(INT_MAX))
-        return INT_MAX;
+    if (r <= static_cast<long double>(INT_MIN)) return INT_MIN;
+    if (r >= static_cast<long double>(INT_MAX)) return INT_MAX;
     return static_cast<int>(r);
 }
 
 int Interpoleer(std::span<const int> X, std::span<const int> Y, int x) {
-    if (X.size() < 2 || Y.size() < X.size() - 1)
-        throw EModelFout("Interpoleer: tabel te klein");
-    if (X[1] == -1)
-        return Y[0];
+    if (X.size() < 2 || Y.size() < X.size() - 1) throw EModelFout("Interpoleer: tabel te klein");
+    if (X[1] == -1) return Y[0];
 
     long long lowX = -1, yLow = 0;
     long long highX = INT_MAX, yHigh = 0;
     for (std::size_t i = 0; X[i] > -1 && i < X.size() - 1; ++i) {
-        if (X[i] == x)
-            return Y[i];
+        if (X[i] == x) return Y[i];
         if (X[i] <= x && X[i] > lowX) {
             lowX = X[i];
             yLow = Y[i];
@@ -58,7 +47,9 @@ int Interpoleer(std::span<const int> X, std::span<const int> Y, int x) {
     return RoundInt(y, "Interpoleer");
 }
 
-std::string IntNaarTekst(int i) { return std::to_string(i); }
+std::string IntNaarTekst(int i) {
+    return std::to_string(i);
+}
 
 float FpcmFactor(float Vet, float Eiwit) {
     return static_cast<float>(0.116L * Vet + 0.337L + 0.06L * Eiwit);

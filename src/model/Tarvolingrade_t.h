@@ -18,8 +18,7 @@ public:
 // A fixed array with its own index bounds, so formulas index as the farm rules do
 // (nutrient 1 is N, feed kind 0 is the whole ration). A wrong index is a programming
 // error and throws instead of touching foreign memory.
-template <typename T, int Lo, int Hi>
-struct TArray {
+template <typename T, int Lo, int Hi> struct TArray {
     static_assert(Hi >= Lo);
     static constexpr int Low = Lo;
     static constexpr int High = Hi;
@@ -36,10 +35,14 @@ struct TArray {
 
 private:
     static std::size_t slot(int i) {
-        if (i < Lo || i > Hi)
-            throw std::out_of_range("index " + std::to_string(i) + " outside [" + std::to_string(Lo) + ".." +
-                                    std::to_string(Hi) + "]");
+        if (i < Lo || i > Hi) [[unlikely]]
+            Buiten(i);
         return static_cast<std::size_t>(i - Lo);
+    }
+    // Apart, so that the check itself stays small enough to be inlined.
+    [[noreturn, gnu::cold, gnu::noinline]] static void Buiten(int i) {
+        throw std::out_of_range("index " + std::to_string(i) + " outside [" + std::to_string(Lo) + ".." +
+                                std::to_string(Hi) + "]");
     }
 };
 
@@ -276,7 +279,9 @@ struct TTvUitvoer {
 };
 
 // a / b, and 0 when b is exactly 0; the first argument is always the dividend.
-long double Deel(long double a, long double b);
+inline long double Deel(long double a, long double b) {
+    return b == 0 ? 0 : a / b;
+}
 
 // Linear interpolation in a table of points (X[i], Y[i]) with X rising and -1 ending X;
 // rounded halves to even. Callers keep x strictly inside the table; anything else throws.

@@ -74,3 +74,37 @@ inline TTvInvoer Pinkenbedrijf() {
     in.Voorraden[mAanleg][kKV] = {50000, 1000, 170, 27.2f, 4.5f, 0, 120};
     return in;
 }
+
+// The farm of the complete calculation with every module, 2012: the BEX farm above with a
+// house without low emission, the disposal based on BEX, 4 of its 5 ha arable land in maize
+// (neutral status), purchased silage, sold grass silage, fertiliser, and grassland on sand
+// of groundwater class VI, maize land on sand of class VII-VIII.
+inline TTvInvoer AlleModulesBedrijf() {
+    TTvInvoer in = BexBedrijf();
+    in.ModuleBEA = in.ModuleBEP = in.ModuleBEN = true;
+    in.TypeStal = "NIETEMARM1";
+    in.DrijfMais = 600;
+    in.DrijfBouw = 100;
+    in.KasGras = 4500;
+    in.UreumGras = 300;
+    in.KasBouw = 400;
+    in.UreumBouw = 50;
+    in.MethGras1 = 70;
+    in.MethGras2 = 30;
+    in.MethBouw1 = 50;
+    in.MethBouw3 = 50;
+    in.OppMaisN = 4;
+    //                              Hoev    P     Re   Vem
+    in.Aankoop[mAanleg][kGK] = {30000, 4.0f, 170, 900};
+    in.Aankoop[mAanleg][kSM] = {190000, 2.1f, 72, 980};
+    in.AfvoerGkP = 60;
+    in.BepNormGk1 = 95;
+    in.BepNormGk2 = 100;
+    in.BepNormSm1 = 70;
+    in.GrondGras = "ZAND";
+    in.GtGras = "VI";
+    in.GrondMais = "ZAND";
+    in.GtMais = "VII-VIII";
+    in.ToedNKmMais = 300;
+    return in;
+}
