@@ -245,6 +245,7 @@ void TFrmHoofdFormulier::EdtNaamChange() {
 void TFrmHoofdFormulier::CbxEvaluatieChange() {
     ToonBeweidingEnAreaal();
     ControleerPagina(0, false);
+    TabTarvolingraderChange(CbxEvaluatie);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "TabBalk.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 QColor TabKleur(int pagina, const std::array<bool, 9>& tabbladOK) {
@@ -65,6 +66,33 @@ void TTabBalk::paintEvent(QPaintEvent* /*event*/) {
     }
 }
 
+void TTabBalk::mousePressEvent(QMouseEvent* event) {
+    const TGebruiker gebruiker(this);
+    QTabBar::mousePressEvent(event);
+}
+
+void TTabBalk::mouseReleaseEvent(QMouseEvent* event) {
+    const TGebruiker gebruiker(this);
+    QTabBar::mouseReleaseEvent(event);
+}
+
+void TTabBalk::keyPressEvent(QKeyEvent* event) {
+    const TGebruiker gebruiker(this);
+    QTabBar::keyPressEvent(event);
+}
+
+#if QT_CONFIG(wheelevent)
+void TTabBalk::wheelEvent(QWheelEvent* event) {
+    const TGebruiker gebruiker(this);
+    QTabBar::wheelEvent(event);
+}
+#endif
+
 TPaginaControle::TPaginaControle(QWidget* parent) : QTabWidget(parent), fBalk(new TTabBalk(this)) {
     setTabBar(fBalk);
+}
+
+void TPaginaControle::keyPressEvent(QKeyEvent* event) {
+    const TTabBalk::TGebruiker gebruiker(fBalk);
+    QTabWidget::keyPressEvent(event);
 }

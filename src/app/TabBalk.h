@@ -30,14 +30,39 @@ public:
     // Repaints the tab at a visible position.
     void TekenTab(int positie);
 
+    // Whether the change of the current tab now under way is the user's own (a click, a
+    // key or the wheel on the tabs). A page set by code is no user's choice: the rules of
+    // the page navigation leave it alone.
+    bool DoorGebruiker() const { return fGebruiker > 0; }
+    // Marks what runs inside as the user's own change (the page control's keys).
+    class TGebruiker {
+    public:
+        explicit TGebruiker(TTabBalk* balk) : fBalk(balk) { ++fBalk->fGebruiker; }
+        ~TGebruiker() { --fBalk->fGebruiker; }
+        TGebruiker(const TGebruiker&) = delete;
+        TGebruiker& operator=(const TGebruiker&) = delete;
+
+    private:
+        TTabBalk* fBalk;
+    };
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+#if QT_CONFIG(wheelevent)
+    void wheelEvent(QWheelEvent* event) override;
+#endif
     QSize tabSizeHint(int index) const override;
-    QSize minimumTabSizeHint(int index) const override { return tabSizeHint(index); }
+    QSize minimumTabSizeHint(int index) const override {
+        return tabSizeHint(index);
+    }
 
 private:
     QFont TabFont() const;
     std::array<QRect, 14> fTabRects{};
+    int fGebruiker = 0;
 };
 
 class TPaginaControle : public QTabWidget {
@@ -45,6 +70,10 @@ class TPaginaControle : public QTabWidget {
 public:
     explicit TPaginaControle(QWidget* parent = nullptr);
     TTabBalk* TabBalk() const { return fBalk; }
+
+protected:
+    // Ctrl+Tab and its kin change the page as the user's choice.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     TTabBalk* fBalk;

@@ -259,6 +259,7 @@ void TFrmHoofdFormulier::BouwPaginas() {
         inhoud->setObjectName(Tekst(def.ScrollBox) + QStringLiteral("Inhoud"));
         BouwBesturingen(p, inhoud);
         if (p >= 3 && p <= 5) BouwVoorraadPagina(p - 2, inhoud);
+        if (p >= 9) BouwResultaatPagina(p, inhoud);
         scroll->setWidget(inhoud);
         sl->addWidget(scroll, 1);
 
@@ -269,9 +270,6 @@ void TFrmHoofdFormulier::BouwPaginas() {
             auto* knop = new QPushButton(QStringLiteral("OK"), sheet);
             knop->setObjectName(QStringLiteral("BtnSheet") + QString::number(p));
             knop->setProperty("tag", p);
-            // Its handler, the check of the page and the step to the next one, comes
-            // with the page navigation.
-            knop->setEnabled(false);
             knopRij->addWidget(knop);
             sl->addLayout(knopRij);
             BtnSheet[static_cast<std::size_t>(p)] = knop;
@@ -587,6 +585,7 @@ void TFrmHoofdFormulier::Koppel() {
     // Combo boxes react to the user's choice only: an index set in code runs no handler.
     connect(CbxModule, &QComboBox::activated, this, Slot([this] { CbxModuleChange(); }));
     KoppelInvoerPaginas();
+    KoppelNavigatie();
 }
 
 // ---------------------------------------------------------------------------------------
@@ -607,6 +606,11 @@ void TFrmHoofdFormulier::FormCreate() {
     InfoBox.DownloadAdres = InfoBox.VersieAdres;
 
     Bedrijf = std::make_unique<TBedrijf>();
+    // The model's notice for years beyond its use standards.
+    Bedrijf->OnMelding = [this](const std::string& melding) {
+        Berichten().Informatie(QString::fromStdString(melding));
+    };
+    Rekenmodel = [this](const TTvInvoer& in, TTvUitvoer& uit) { Bedrijf->Bereken(in, uit); };
 
     IniBestand = KiesIniBestand(fOmgeving.ProgrammaBestand, AppData);
 

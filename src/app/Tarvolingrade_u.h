@@ -76,6 +76,9 @@ public:
         std::function<bool()> MagSluiten;
         // Runs when the window closes, before the farm's identity is written.
         std::function<void()> BijSluiten;
+        // Whether a batch run is in progress (its list of farms is not empty): the
+        // calculation then runs even while a page is not valid.
+        std::function<bool()> BatchBezig;
     } Haken;
     // Ends the program when the window has closed.
     std::function<void()> Afsluiten;
@@ -286,6 +289,55 @@ private:
 
 public:
     // --- end of the stock pages ---
+
+    // --- Calculation driver, page navigation and result pages (Berekening.cpp,
+    // ResultaatPaginas.cpp) ---
+
+    // Calculates when every input page is valid (or a batch runs): fills the input record
+    // from the controls and the stock totals, runs the model under the wait cursor with the
+    // page control disabled, shows the model's error, and keeps both records. False when
+    // the gate stopped it: nothing changed. An error while the record is filled (a total
+    // that is no number) leaves it here, with the kept records unchanged.
+    bool Bereken();
+    // The model's code for the text of a list item; an unknown text is shown in an error
+    // box and passed on unchanged.
+    QString TekstNaarCode(const QString& Text);
+    // The records of the last calculation that passed the gate: the result pages, the
+    // report, the dump and the batch output read these.
+    TTvInvoer Invoer{};
+    TTvUitvoer Uitvoer{};
+    // The model the driver calls: Bedrijf's calculation unless replaced (tests count the
+    // calls or make it fail here).
+    std::function<void(const TTvInvoer&, TTvUitvoer&)> Rekenmodel;
+
+    // The page control's Tag := the page now active (the page a change will leave).
+    void TabTarvolingraderChanging();
+    // After a change of page. Sender: the page control (the user chose a tab), an OK
+    // button (its page is left) or anything else (code: the page now active is gone to).
+    void TabTarvolingraderChange(QObject* Sender);
+    // The OK button of an input page: checks the page with messages and goes on to the
+    // next page whose tab is shown.
+    void BtnSheet0Click(QObject* Sender);
+    // Makes a page active as code does: no rules, no checks, no calculation.
+    void ZetActievePagina(int pagina);
+    // Copies the kept results into the labels of result page 9..13.
+    void VulResultaatPagina(int pagina);
+    void VulResultBEX();
+    void VulResultBEA();
+    void VulResultBEP();
+    void VulResultBEN();
+    void VulAnalyse();
+
+private:
+    void VulInvoer(TTvInvoer& in);
+    // Builds result page 9..13 on the content of its scroll box.
+    void BouwResultaatPagina(int pagina, QWidget* inhoud);
+    void KoppelNavigatie();
+    // Set while a change of page is being settled.
+    bool fNavigeren = false;
+
+public:
+    // --- end of the calculation driver, navigation and result pages ---
 
     // --- Page checks ---
     // Runs the checks of input page 0..8, sets TabbladOK[pagina] and repaints its tab;

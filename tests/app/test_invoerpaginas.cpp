@@ -129,11 +129,12 @@ TEST_F(InvoerTest, JaartalZetDeJarenVanDeBepPagina) {
     Typ(w->SpeJaartal, "2012");
     EXPECT_EQ(w->LblJaar2->text(), "2010");
     EXPECT_EQ(w->LblJaar1->text(), "2011");
-    auto* basis = new QLabel(w->GrpResultBEP->widget());
-    basis->setObjectName("SttBepBasis");
-    auto* drie = new QLabel(w->GrpResultBEP->widget());
-    drie->setObjectName("SttBepJaar3");
+    const auto* basis = w->GrpResultBEP->widget()->findChild<QLabel*>("SttBepBasis");
+    const auto* drie = w->GrpResultBEP->widget()->findChild<QLabel*>("SttBepJaar3");
+    const auto* een = w->GrpResultBEP->widget()->findChild<QLabel*>("SttBepJaar");
+    ASSERT_TRUE(basis && drie && een);
     Typ(w->SpeJaartal, "2010");
+    EXPECT_EQ(een->text(), "afgelopen jaar: 2010");
     EXPECT_EQ(drie->text(), "gemiddelde afgelopen jaren: 2008, 2009, 2010");
     EXPECT_EQ(basis->text(), "* NB: Gebruiksnormen fosfaat en mestafzet zijn berekend o.b.v. arealen en "
                              "fosfaattoestanden in 2010");
