@@ -20,6 +20,9 @@
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QTest>
+#include <QToolButton>
+
+#include "QtPrinten.h"
 
 #include <gtest/gtest.h>
 
@@ -109,6 +112,414 @@ TEST_F(BerekeningTest, EenBatchBerekentOokMetOngeldigePaginas) {
     EXPECT_TRUE(w->Bereken());
     EXPECT_EQ(modelAanroepen, 1);
     EXPECT_EQ(w->Invoer.Ras, "NORM");
+}
+
+// --- OK buttons ---
+
+struct OkGeval {
+    const char* Naam;
+    int Pagina;
+    int Module;
+    bool Voorbereiden; // a valid identity and a silage stock on the stock pages
+    QStringList Meldingen;
+    int Doel;
+};
+class OkKnoppen : public BerekeningTest, public ::testing::WithParamInterface<OkGeval> {};
+
+TEST_P(OkKnoppen, ControleertMetMeldingenEnGaatVerder) {
+    const OkGeval& g = GetParam();
+    KiesAlsGebruiker(w->CbxModule, g.Module);
+    if (g.Voorbereiden) {
+        VulIdentiteit();
+        for (int m = 1; m <= 3; ++m)
+            TypRegel(w->VoorraadGrids[m][Gk], 1, {"Kuil", "1000", "900", "", "25", "4", "100"});
+    }
+    w->ZetActievePagina(g.Pagina);
+    omg.Berichten->Lijst.clear();
+    w->BtnSheet[static_cast<std::size_t>(g.Pagina)]->click();
+    EXPECT_EQ(Meldingen(TBerichtSoort::Fout), g.Meldingen);
+    EXPECT_EQ(Pagina(), g.Doel);
+    EXPECT_EQ(modelAanroepen, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Paginas, OkKnoppen,
+    ::testing::Values(
+        OkGeval{"Pagina0",
+                0,
+                0,
+                false,
+                {"Farmers name was not filled", "Street + number were not filled",
+                 "Zip code + City were not filled"},
+                0},
+        OkGeval{"Pagina0Geldig", 0, 0, true, {}, 1}, OkGeval{"Pagina2", 2, 0, false, {}, 3},
+        OkGeval{"Pagina3", 3, 0, false, {"There must be grass+maize silage stock present on the farm"}, 3},
+        OkGeval{"Pagina4Geldig", 4, 0, true, {}, 5},
+        // With BEX alone the closing stock leads to the BEX results: the calculation's gate
+        // sends the user back to the first page that is not valid.
+        OkGeval{"Pagina5NaarResultaat", 5, 0, true, {"Vul eerst alle tabbladen goed in"}, 1},
+        OkGeval{"Pagina5NaarBEP", 5, 2, true, {}, 7}, OkGeval{"Pagina6", 6, 4, false, {}, 7},
+        OkGeval{"Pagina8NaarResultaat", 8, 4, false, {"Vul eerst alle tabbladen goed in"}, 0}),
+    [](const auto& info) { return std::string(info.param.Naam); });
+
+TEST_F(BerekeningTest, OkOpPagina1NoemtWatOntbreekt) {
+    w->ZetActievePagina(1);
+    w->BtnSheet[1]->click();
+    const QStringList m = Meldingen(TBerichtSoort::Fout);
+    ASSERT_FALSE(m.isEmpty());
+    EXPECT_EQ(m.first(), "Oppervlakte grasland laag was not filled in or has no current value");
+    EXPECT_TRUE(m.contains("Aantal koeien was not filled in or has no current value"));
+    EXPECT_TRUE(m.contains("Ras koeien was not filled in or has no current value"));
+    EXPECT_EQ(Pagina(), 1);
+}
+
+TEST_F(BerekeningTest, OkOpDeSlotvoorraadMetAlleenBexBerekent) {
+    Toon();
+    ASSERT_EQ(TypVoorbeeldbedrijf(*w), "");
+    KlikTab(*w, 0);
+    KiesAlsGebruiker(w->CbxModule, 0);
+    w->ZetActievePagina(5);
+    omg.Berichten->Lijst.clear();
+    const int voor = modelAanroepen;
+    w->BtnSheet[5]->click();
+    EXPECT_EQ(Pagina(), 9);
+    EXPECT_EQ(modelAanroepen, voor + 1);
+    EXPECT_FALSE(w->Invoer.ModuleBEA);
+    EXPECT_TRUE(w->Uitvoer.EmNh3Tot[1].empty());
+    EXPECT_EQ(T("LblExc21"), "10015");
+    EXPECT_EQ(Meldingen(), QStringList());
+}
+
+// --- Navigation by the tabs ---
+
+TEST_F(BerekeningTest, TerugGaatAltijdEnControleertDeVerlatenPaginaStil) {
+    Toon();
+    w->ZetActievePagina(3);
+    w->TabbladOK[3] = true; // stale: no silage stock
+    KlikTab(*w, 1);
+    EXPECT_EQ(Pagina(), 1);
+    EXPECT_FALSE(w->TabbladOK[3]);
+    EXPECT_EQ(Meldingen(), QStringList());
+}
+
+TEST_F(BerekeningTest, EenVerderAlleenVoorbijEenGeldigePagina) {
+    Toon();
+    KlikTab(*w, 1);
+    EXPECT_EQ(Pagina(), 0);
+    EXPECT_EQ(Meldingen(TBerichtSoort::Fout),
+              QStringList({"Farmers name was not filled", "Street + number were not filled",
+                           "Zip code + City were not filled"}));
+    omg.Berichten->Lijst.clear();
+    VulIdentiteit();
+    KlikTab(*w, 1);
+    EXPECT_EQ(Pagina(), 1);
+    EXPECT_EQ(Meldingen(), QStringList());
+    EXPECT_FALSE(w->TabbladOK[1]); // checked on arrival, silently
+}
+
+TEST_F(BerekeningTest, SprongVooruitEindigtOpDeEersteOngeldigePagina) {
+    Toon();
+    VulIdentiteit();
+    KlikTab(*w, 4);
+    EXPECT_EQ(Pagina(), 1);
+    EXPECT_EQ(Meldingen(), QStringList());
+    // From there back and forth over a valid page 2 to the stock page 3, which has no silage.
+    KlikTab(*w, 0);
+    EXPECT_EQ(Pagina(), 0);
+}
+
+TEST_F(BerekeningTest, VerlatenVanEenVoorraadpaginaKlaptDeGridsIn) {
+    Toon();
+    w->ZetActievePagina(4);
+    for (int k = Gk; k <= Mp; ++k) {
+        QTest::mouseClick(w->BtnUitklappen[2][k], Qt::LeftButton);
+        ASSERT_FALSE(w->VoorraadGrids[2][k]->Ingeklapt) << k;
+    }
+    KlikTab(*w, 2);
+    EXPECT_EQ(Pagina(), 2);
+    for (int k = Gk; k <= Mp; ++k)
+        EXPECT_TRUE(w->VoorraadGrids[2][k]->Ingeklapt) << k;
+}
+
+TEST_F(BerekeningTest, EenPaginaDieDeCodeKiestVolgtGeenRegels) {
+    w->TabTarvolingrader->setCurrentIndex(9);
+    EXPECT_EQ(Pagina(), 9);
+    EXPECT_EQ(modelAanroepen, 0);
+    EXPECT_EQ(Meldingen(), QStringList());
+    // The page control's Tag follows: the user's next choice leaves page 9.
+    EXPECT_EQ(w->TabTarvolingrader->property("tag").toInt(), 9);
+}
+
+TEST_F(BerekeningTest, DeEvaluatievariantLaatDePaginaStaan) {
+    VulIdentiteit();
+    KiesAlsGebruiker(w->CbxEvaluatie, 3);
+    EXPECT_EQ(Pagina(), 0);
+    EXPECT_EQ(Meldingen(), QStringList());
+    EXPECT_TRUE(w->TabbladOK[0]);
+}
+
+// A page whose inputs have no handler keeps a stale flag; entering a result page checks
+// the page left afresh, so incomplete input never reaches the model.
+TEST_F(BerekeningTest, VerouderdeVlagHoudtDeBerekeningTegen) {
+    Toon();
+    ASSERT_EQ(TypVoorbeeldbedrijf(*w), "");
+    KlikTab(*w, 0);
+    w->ZetActievePagina(7);
+    Typ(w->SpeBEPnormGk1, "");
+    ASSERT_TRUE(w->TabbladOK[7]);
+    omg.Berichten->Lijst.clear();
+    const int voor = modelAanroepen;
+    KlikTab(*w, 9);
+    EXPECT_EQ(Pagina(), 7);
+    EXPECT_EQ(Meldingen(), QStringList({"Vul eerst alle tabbladen goed in"}));
+    EXPECT_EQ(modelAanroepen, voor);
+}
+
+// --- The input record ---
+
+TEST_F(BerekeningTest, RecordUitDeInvoer) {
+    w->Haken.BatchBezig = [] { return true; };
+    KiesAlsGebruiker(w->CbxModule, 4);
+    KiesAlsGebruiker(w->CbxRas, 1);
+    KiesAlsGebruiker(w->CbxTypeStal, 4);
+    KiesAlsGebruiker(w->CbxGrasGrond, 2);
+    KiesAlsGebruiker(w->CbxGrasGttrap, 0);
+    KiesAlsGebruiker(w->CbxMaisGrond, 1);
+    KiesAlsGebruiker(w->CbxMaisGttrap, 2);
+    w->CbxEvaluatie->setCurrentIndex(3);
+    w->SpeJaartal->setText("2011.6");
+    Typ(w->SpeAfvoerGkHoev, "10000");
+    Typ(w->SpeAfvoerGkP, "4");
+    Typ(w->SpeAfvoerVgHoev, "2500");
+    Typ(w->SpeAfvoerVgP, "3.3");
+    Typ(w->SpeMndWeidBMk, "0");
+    w->SpeUurWeidBMk->setText("5");
+    Typ(w->SpeMndWeidOMk, "3");
+    Typ(w->SpeUurWeidOMk, "15");
+    // The young stock's grazing does not count for a dairy herd.
+    w->SpeMndWeidBKa->setText("4");
+    w->SpeMndWeidOPi->setText("5");
+    w->RbtMstafvOpg->click();
+    Typ(w->SpeDrijfAfv, "1200");
+    w->RbtGraasJa->click();
+    w->RbtGraasJaCat[3]->click();
+    Typ(w->SpeGraas[3], "7.5");
+    omg.Berichten->Lijst.clear();
+
+    ASSERT_TRUE(w->Bereken());
+    const TTvInvoer& in = w->Invoer;
+    EXPECT_EQ(in.Ras, "KRUISLING");
+    EXPECT_EQ(in.TypeStal, "EMARM1");
+    EXPECT_EQ(in.GrondGras, "VEEN");
+    EXPECT_EQ(in.GtGras, "I-V");
+    EXPECT_EQ(in.GrondMais, "KLEI");
+    EXPECT_EQ(in.GtMais, "VII-VIII");
+    EXPECT_EQ(in.EvalNr, 3);
+    EXPECT_EQ(in.Jaartal, 2012);
+    EXPECT_EQ(in.AfvoerGkP, 40.0f);
+    EXPECT_EQ(in.AfvoerVgP, 8.25f);
+    EXPECT_EQ(in.AfvoerSmP, 0.0f);
+    EXPECT_EQ(in.MndWeidBMk, 0.0f);
+    EXPECT_EQ(in.UurWeidBMk, 0.0f);
+    EXPECT_EQ(in.MndWeidOMk, 3.0f);
+    EXPECT_EQ(in.UurWeidOMk, 15.0f);
+    EXPECT_EQ(in.MndWeidBKa, 0.0f);
+    EXPECT_EQ(in.MndWeidOPi, 0.0f);
+    EXPECT_EQ(in.UurWeidBKa, 0.0f);
+    EXPECT_EQ(in.Diercategorie, "MK");
+    EXPECT_TRUE(in.ModuleBEA && in.ModuleBEP && in.ModuleBEN);
+    EXPECT_TRUE(in.MstAfvOpg);
+    EXPECT_EQ(in.DrijfAfv, 1200.0f);
+    EXPECT_EQ(in.Graasdieren[3], 7.5f);
+    EXPECT_TRUE(in.GraasJa[3]);
+    EXPECT_FALSE(in.GraasJa[4]);
+    EXPECT_EQ(in.VemDekking, 102.0f);
+    EXPECT_EQ(in.MestNgeh1jan, 4.0f);
+    EXPECT_EQ(in.BepNormGk1, 90.0f);
+    // Every list text had its code; the model speaks only of the farm that has no silage.
+    EXPECT_EQ(Meldingen(TBerichtSoort::Fout).filter("Unknown string"), QStringList());
+}
+
+TEST_F(BerekeningTest, JongveeVultAlleenDeWeideVanHetJongvee) {
+    w->Haken.BatchBezig = [] { return true; };
+    w->CbxModule->addItem(QStringLiteral("BEX JONGVEE"));
+    KiesAlsGebruiker(w->CbxModule, w->CbxModule->count() - 1);
+    ASSERT_EQ(w->Diercategorie, "JV");
+    w->SpeMndWeidBMk->setText("6");
+    Typ(w->SpeMndWeidBKa, "4");
+    Typ(w->SpeUurWeidBKa, "12");
+    Typ(w->SpeMndWeidOPi, "5");
+    Typ(w->SpeMndWeidBPi, "0");
+    w->SpeUurWeidBPi->setText("7");
+    ASSERT_TRUE(w->Bereken());
+    const TTvInvoer& in = w->Invoer;
+    EXPECT_EQ(in.Diercategorie, "JV");
+    EXPECT_EQ(in.MndWeidBMk, 0.0f);
+    EXPECT_EQ(in.MndWeidBKa, 4.0f);
+    EXPECT_EQ(in.UurWeidBKa, 12.0f);
+    EXPECT_EQ(in.MndWeidOPi, 5.0f);
+    EXPECT_EQ(in.UurWeidOPi, 24.0f);
+    EXPECT_EQ(in.MndWeidBPi, 0.0f);
+    EXPECT_EQ(in.UurWeidBPi, 0.0f);
+    EXPECT_EQ(in.UurWeidOKa, 0.0f);
+}
+
+TEST_F(BerekeningTest, OnbekendeTekstWordtGemeldEnDoorgegeven) {
+    EXPECT_EQ(w->TekstNaarCode("Half Bred Cow"), "Half Bred Cow");
+    EXPECT_EQ(w->TekstNaarCode(""), "");
+    EXPECT_EQ(w->TekstNaarCode("Cross breed JERSEY"), "KRUISLING");
+    EXPECT_EQ(Meldingen(TBerichtSoort::Fout),
+              QStringList({"Unknown string :halfbredcow", "Unknown string :"}));
+    // A batch row without a breed: the message, and the model names the empty code.
+    w->Haken.BatchBezig = [] { return true; };
+    omg.Berichten->Lijst.clear();
+    ASSERT_TRUE(w->Bereken());
+    EXPECT_EQ(w->Invoer.Ras, "");
+    const QStringList m = Meldingen(TBerichtSoort::Fout);
+    ASSERT_EQ(m.size(), 2);
+    EXPECT_EQ(m.at(0), "Unknown string :");
+    EXPECT_EQ(m.at(1), "Onbekend type: ");
+}
+
+// --- Errors ---
+
+TEST_F(BerekeningTest, FoutVanHetModelWordtGetoondEnDeSchermenKomenTerug) {
+    Toon();
+    ASSERT_EQ(TypVoorbeeldbedrijf(*w), "");
+    bool wachtCursor = false;
+    bool ingeschakeld = true;
+    w->Rekenmodel = [&](const TTvInvoer&, TTvUitvoer& uit) {
+        ++modelAanroepen;
+        const QCursor* c = QGuiApplication::overrideCursor();
+        wachtCursor = c && c->shape() == Qt::WaitCursor;
+        ingeschakeld = w->TabTarvolingrader->isEnabled();
+        uit.MelkPerHa = "123";
+        throw EModelFout("OpnameDsGras: Onbekend systeem: X");
+    };
+    omg.Berichten->Lijst.clear();
+    KlikTab(*w, 13);
+    EXPECT_TRUE(wachtCursor);
+    EXPECT_FALSE(ingeschakeld);
+    EXPECT_EQ(Meldingen(TBerichtSoort::Fout), QStringList({"OpnameDsGras: Onbekend systeem: X"}));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(w->TabTarvolingrader->isEnabled());
+    // It calculated: the page is entered with what the model left.
+    EXPECT_EQ(Pagina(), 13);
+    EXPECT_EQ(w->Uitvoer.MelkPerHa, "123");
+    EXPECT_TRUE(w->Uitvoer.ExcrSpecExc[1].empty());
+    EXPECT_EQ(T("LblBedrijf1"), "123");
+    EXPECT_EQ(T("LblBedrijf2"), "");
+    EXPECT_EQ(w->Invoer.Jaartal, 2012);
+}
+
+TEST_F(BerekeningTest, GeenGetalInEenTotaalLaatAllesStaan) {
+    Toon();
+    ASSERT_EQ(TypVoorbeeldbedrijf(*w), "");
+    const TTvInvoer invoer = w->Invoer;
+    const TTvUitvoer uitvoer = w->Uitvoer;
+    const int voor = modelAanroepen;
+    w->LblTotaal[3][Sm][4]->setText("abc");
+    KlikTab(*w, 13);
+    EXPECT_EQ(Pagina(), 9);
+    ASSERT_EQ(omg.Berichten->Lijst.size(), 1u);
+    EXPECT_EQ(omg.Berichten->Lijst[0].Soort, TBerichtSoort::Waarschuwing);
+    EXPECT_EQ(omg.Berichten->Lijst[0].Tekst, "'abc' is not a valid floating point value");
+    EXPECT_EQ(modelAanroepen, voor);
+    EXPECT_EQ(w->Invoer, invoer);
+    EXPECT_EQ(w->Uitvoer, uitvoer);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(w->TabTarvolingrader->isEnabled());
+    // Bereken itself lets the error out to its caller.
+    w->Haken.BatchBezig = [] { return true; };
+    EXPECT_THROW(w->Bereken(), std::runtime_error);
+}
+
+TEST_F(BerekeningTest, JaarNa2015GeeftDeMeldingVanHetModel) {
+    w->Haken.BatchBezig = [] { return true; };
+    KiesAlsGebruiker(w->CbxRas, 0);
+    w->SpeJaartal->setText("2016");
+    omg.Berichten->Lijst.clear();
+    ASSERT_TRUE(w->Bereken());
+    ASSERT_FALSE(omg.Berichten->Lijst.empty());
+    EXPECT_EQ(omg.Berichten->Lijst[0].Soort, TBerichtSoort::Informatie);
+    EXPECT_EQ(omg.Berichten->Lijst[0].Tekst, "Voor 2016 zijn nog geen gebruiksnormen ingebouwd.\n"
+                                             "Er wordt gerekend met de gebruiksnormen van 2015.");
+    EXPECT_EQ(w->Invoer.Jaartal, 2016);
+}
+
+// --- Result labels ---
+
+TEST_F(BerekeningTest, VoordeelGroenNadeelRoodNulZwart) {
+    w->Uitvoer.ExcrVoordeel[1] = "+12";
+    w->Uitvoer.ExcrVoordeel[2] = "0";
+    w->Uitvoer.MestafzVoordeel[1] = "-3";
+    w->Uitvoer.MestafzVoordeel[2] = "";
+    w->VulResultBEX();
+    EXPECT_EQ(Kleur("LblExc41"), QColor(0, 128, 0));
+    EXPECT_EQ(Kleur("LblExc42"), QColor(0, 0, 0));
+    EXPECT_EQ(Kleur("LblAfzet41"), QColor(255, 0, 0));
+    EXPECT_EQ(Kleur("LblAfzet42"), QColor(0, 0, 0));
+    // A later calculation without the advantage turns the label black again.
+    w->Uitvoer.ExcrVoordeel[1] = "5";
+    w->VulResultBEX();
+    EXPECT_EQ(Kleur("LblExc41"), QColor(0, 0, 0));
+
+    // On the BEN page a surplus above the permitted one is a disadvantage.
+    w->Uitvoer.NoverGrasVerschil = "+12";
+    w->Uitvoer.NoverMaisVerschil = "-3";
+    w->VulResultBEN();
+    EXPECT_EQ(Kleur("LblNOverGrasVerschil"), QColor(255, 0, 0));
+    EXPECT_EQ(Kleur("LblNOverMaisVerschil"), QColor(0, 128, 0));
+
+    // BEP: the percentage follows the advantage in kg.
+    w->Uitvoer.FosfVoordeel = "-40";
+    w->Uitvoer.FosfPcVoordeel = "+2.0";
+    w->Uitvoer.BepMestafzetVoor = "+40";
+    w->VulResultBEP();
+    EXPECT_EQ(Kleur("LblFosfNormVoordeel"), QColor(255, 0, 0));
+    EXPECT_EQ(Kleur("LblFosfNormPcVoordeel"), QColor(255, 0, 0));
+    EXPECT_EQ(Kleur("LblBepMestafzetVoordeel"), QColor(0, 128, 0));
+}
+
+TEST_F(BerekeningTest, IntensiteitAlleenBijEenGetal) {
+    w->Uitvoer.MelkPerHa = "19429";
+    w->VulResultBEA();
+    EXPECT_EQ(T("LblIntensiteit"), "19.4");
+    SetDecimalSeparator(',');
+    w->VulResultBEA();
+    EXPECT_EQ(T("LblIntensiteit"), "19,4");
+    SetDecimalSeparator('.');
+    for (const char* geen : {"NAN", "INF", ""}) {
+        w->Uitvoer.MelkPerHa = geen;
+        w->VulResultBEA();
+        EXPECT_EQ(T("LblIntensiteit"), "") << geen;
+    }
+    // The emission labels appear with their first results.
+    EXPECT_TRUE(ZelfZichtbaar(L("LblEmissie01")));
+}
+
+TEST_F(BerekeningTest, VoorraadZonderVemGeeftNulPerKvem) {
+    w->Invoer.Voorraden[mBegin][kKV] = {5000, 0, 170, 27.2f, 4.5f, 0, 0};
+    w->Invoer.Voorraden[mEind][kKV] = {5000.4f, 0, 170, 27.2f, 4.5f, 0, 0};
+    w->VulAnalyse();
+    EXPECT_EQ(T("LblVoor41"), "5000");
+    EXPECT_EQ(T("LblVoor42"), "0");
+    EXPECT_EQ(T("LblVoor43"), "0.0");
+    EXPECT_EQ(T("LblVoor47"), "+0");
+}
+
+TEST_F(BerekeningTest, JongveeVerbergtDeMelkcijfersMetHunEenheden) {
+    w->CbxModule->addItem(QStringLiteral("BEX JONGVEE"));
+    KiesAlsGebruiker(w->CbxModule, w->CbxModule->count() - 1);
+    for (int i : {1, 2, 3, 6, 7}) {
+        EXPECT_FALSE(ZelfZichtbaar(L(QStringLiteral("LblBedrijf%1").arg(i)))) << i;
+        EXPECT_FALSE(ZelfZichtbaar(L(QStringLiteral("SttEenheid%1").arg(i)))) << i;
+    }
+    EXPECT_TRUE(ZelfZichtbaar(L("SttEenheid4")));
+    EXPECT_EQ(T("SttKopVoeding"), "Voeding veestapel (jongvee)");
+    KiesAlsGebruiker(w->CbxModule, 0);
+    EXPECT_TRUE(ZelfZichtbaar(L("SttEenheid1")));
+    EXPECT_EQ(T("SttKopVoeding"), "Voeding veestapel (melkkoeien, incl. jongvee)");
 }
 
 // --- The end-to-end farm ---
