@@ -100,6 +100,7 @@ public:
 
     StaticText* Tekst(int rij, int kolom, const QString& tekst, bool vet = false, int span = 1) {
         auto* t = new StaticText(tekst, fInhoud);
+        t->setContentsMargins(4, 1, 4, 1);
         if (vet) Vet(t);
         fGrid->addWidget(t, rij, kolom, 1, span,
                          kolom == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
@@ -110,6 +111,7 @@ public:
         l->setObjectName(naam);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         l->setMinimumWidth(60);
+        l->setContentsMargins(4, 1, 4, 1);
         if (vet) Vet(l);
         fGrid->addWidget(l, rij, kolom);
         return l;
@@ -125,7 +127,8 @@ public:
         fGrid->addWidget(band, rij, 0, 1, fKolommen);
         StaticText* eerste = nullptr;
         for (int i = 0; i < teksten.size(); ++i) {
-            StaticText* t = Tekst(rij, i, teksten[i], true);
+            // A lone heading takes the whole band.
+            StaticText* t = Tekst(rij, i, teksten[i], true, teksten.size() == 1 ? fKolommen : 1);
             if (!eerste) eerste = t;
             t->setContentsMargins(4, 3, 4, 3);
             if (titel) {
@@ -136,7 +139,7 @@ public:
         }
         return eerste;
     }
-    void Leeg(int rij) { fGrid->setRowMinimumHeight(rij, 10); }
+    void Leeg(int rij) { fGrid->setRowMinimumHeight(rij, 8); }
     // The free space goes below and to the right.
     void Sluit(int rij) {
         fGrid->setRowStretch(rij, 1);
@@ -269,7 +272,6 @@ void BouwBEP(QWidget* inhoud) {
                                "calculated based on the area and P-status of the last year."),
                 false, 4);
     basis->setObjectName(QStringLiteral("SttBepBasis"));
-    basis->setWordWrap(true);
     b.Sluit(28);
 }
 
@@ -303,7 +305,7 @@ void BouwBEN(QWidget* inhoud) {
 }
 
 void BouwAnalyse(QWidget* inhoud) {
-    TPaginaBouwer b(inhoud, 8, 200, 78);
+    TPaginaBouwer b(inhoud, 8, 170, 76);
     b.Band(0, {QStringLiteral("Analysis farm-specific excretion (diet characteristics)")}, true);
 
     // The farm's figures; the milk figures show for dairy cows only (the module choice
@@ -379,11 +381,10 @@ void BouwAnalyse(QWidget* inhoud) {
             b.Waarde(13 + r, c, QStringLiteral("LblVoed%1%2").arg(r).arg(c), r == 7);
     }
     b.Leeg(21);
-    StaticText* noot = b.Tekst(22, 0,
-                               QStringLiteral("* Concentrates and milk powder: consumption shown in 'kg DM', "
-                                              "stocks and analysis shown in 'kg product'."),
-                               false, 8);
-    noot->setWordWrap(true);
+    b.Tekst(22, 0,
+            QStringLiteral("* Concentrates and milk powder: consumption shown in 'kg DM', "
+                           "stocks and analysis shown in 'kg product'."),
+            false, 8);
     b.Sluit(23);
 }
 } // namespace
