@@ -212,6 +212,164 @@ TEST(Bereken, CompleteBexFarmByHand) {
     EXPECT_EQ(AlleenBex(u), u);
 }
 
+// The complete calculation of the all-modules farm (AlleModulesBedrijf, 2012): the BEX farm
+// above, so its BEX block is unchanged; every ammonia, phosphate and nitrogen text worked
+// out by hand from the figures of the BEX calculation.
+//
+// Hours: 6 months of limited grazing at 8 hours: summer in the house 6 x 16 x 30.5 x 100 /
+// 8760 = 33.4247 %, at pasture 6 x 8 x ... = 16.7123 %, the summer 183 / 365 = 50.1370 %, the
+// winter 49.8630 %. Excretion 12104.84 (herd) + 102 (sheep) = 12206.84 kg N: winter in the
+// house 6086.70, summer in the house 4080.09, at pasture 2040.05.
+// TAN: digestible N eaten in the winter 5276.95, in the summer 5874.16 kg, N eaten 7975.73
+// and 8284.08 kg (the intake by period), less the retention 4154.97 by share of the year:
+// TAN 54.2885 % of the winter's N, 61.1361 % of the summer's. TAN in the house: winter
+// 0.542885 x 6086.70 = 3304.40 + 10 % of the rest 278.22 = 3582.61; summer 2652.98.
+// House without low emission: ammonia 3582.61 x 11.5 % + 2652.98 x (33.4247 / 50.1370 x
+// 12.9 % + 16.7123 / 50.1370 x 16.1 %) = 412.00 + 370.53 = 782.53 kg N; other gases 2.9 %
+// and 2.5 %: 170.22; together 952.75. TAN leaving the house (6235.59 - 952.75) / (10166.79
+// - 952.75) = 57.3346 %.
+// Manure after the house 9214.04 less the disposal 1778.72 (MestNaStal test): 7435.32;
+// 700 kg on arable land, 6735.32 on grassland.
+// Emission in kg N, times 17.031 / 14.007 for NH3: house 782.53 (951.48); grassland
+// 0.573346 x 6735.32 x (0.7 x 19 % + 0.3 x 26 %) = 814.80 (990.72); arable land 0.573346 x
+// 700 x (0.5 x 22 % + 0.5 x 2 %) = 48.16 (58.56); fertiliser 174 (211.57) and 10.6 (12.89);
+// grazing 0.611361 x 2040.05 x 3.3 % = 41.16 (50.04); total 2275.25 kg NH3. Per ha of 35 ha,
+// per ton of 680 ton milk, per 98.67 livestock units.
+// Phosphate (Fosfaatbalans and Fosfaatnorm tests): excretion 1730.13, purchases 911.01 and
+// 359.53, removal 856.39 kg P, yield 80.01 kg P2O5 per ha; standards grassland 93.62, 83.62,
+// 73.62, maize 67.97, 52.97, 42.97, other arable land 75, 60, 50; three-year grassland
+// 102.87, 92.87, 82.87, maize 76.49, 61.49, 51.49. Per ha: generic 3125 / 35 = 89.29,
+// farm-specific 2730.49 / 35 = 78.01, three-year 3042.15 / 35 = 86.92.
+// Nitrogen (Stikstofbalans test): grassland 186 against 134 on sand VI; maize land 116
+// against 48 on sand VII-VIII.
+TEST(Bereken, CompleteFarmWithEveryModuleByHand) {
+    const TTvUitvoer u = Bereken(AlleModulesBedrijf());
+    EXPECT_EQ(AlleenBex(u), Bereken(BexBedrijf()));
+    struct Tekst {
+        const char* naam;
+        const std::string& waarde;
+        const char* verwacht;
+    };
+    const std::vector<Tekst> teksten = {
+        // Per farm, kg NH3.
+        {"EmNh3Stal B", u.EmNh3Stal[1], "951"},    // 951.48
+        {"EmNh3Omg B", u.EmNh3Omg[1], "991"},      // 990.72
+        {"EmNh3Omb B", u.EmNh3Omb[1], "59"},       // 58.56
+        {"EmNh3Kmg B", u.EmNh3Kmg[1], "212"},      // 211.57
+        {"EmNh3Kmb B", u.EmNh3Kmb[1], "13"},       // 12.89
+        {"EmNh3Beweid B", u.EmNh3Beweid[1], "50"}, // 50.04
+        {"EmNh3Tot B", u.EmNh3Tot[1], "2275"},     // 2275.25
+        // Per ha.
+        {"EmNh3Stal H", u.EmNh3Stal[2], "27.2"},    // 27.185
+        {"EmNh3Omg H", u.EmNh3Omg[2], "28.3"},      // 28.306
+        {"EmNh3Omb H", u.EmNh3Omb[2], "1.7"},       // 1.673
+        {"EmNh3Kmg H", u.EmNh3Kmg[2], "6.0"},       // 6.045
+        {"EmNh3Kmb H", u.EmNh3Kmb[2], "0.4"},       // 0.368
+        {"EmNh3Beweid H", u.EmNh3Beweid[2], "1.4"}, // 1.430
+        {"EmNh3Tot H", u.EmNh3Tot[2], "65.0"},      // 65.007
+        // Per ton of milk.
+        {"EmNh3Stal M", u.EmNh3Stal[3], "1.40"},     // 1.3992
+        {"EmNh3Omg M", u.EmNh3Omg[3], "1.46"},       // 1.4569
+        {"EmNh3Omb M", u.EmNh3Omb[3], "0.09"},       // 0.0861
+        {"EmNh3Kmg M", u.EmNh3Kmg[3], "0.31"},       // 0.3111
+        {"EmNh3Kmb M", u.EmNh3Kmb[3], "0.02"},       // 0.0190
+        {"EmNh3Beweid M", u.EmNh3Beweid[3], "0.07"}, // 0.0736
+        {"EmNh3Tot M", u.EmNh3Tot[3], "3.35"},       // 3.3460
+        // Per livestock unit.
+        {"EmNh3Stal G", u.EmNh3Stal[4], "9.6"},     // 9.643
+        {"EmNh3Omg G", u.EmNh3Omg[4], "10.0"},      // 10.041
+        {"EmNh3Omb G", u.EmNh3Omb[4], "0.6"},       // 0.593
+        {"EmNh3Kmg G", u.EmNh3Kmg[4], "2.1"},       // 2.144
+        {"EmNh3Kmb G", u.EmNh3Kmb[4], "0.1"},       // 0.131
+        {"EmNh3Beweid G", u.EmNh3Beweid[4], "0.5"}, // 0.507
+        {"EmNh3Tot G", u.EmNh3Tot[4], "23.1"},      // 23.059
+        // Phosphate.
+        {"P_excretie", u.P_excretie, "1730"},
+        {"P_aanvoerkv", u.P_aanvoerkv, "911"},
+        {"P_aanvoerrv", u.P_aanvoerrv, "360"}, // 359.53
+        {"P_afvoer", u.P_afvoer, "856"},
+        {"P_normspec", u.P_normspec, "80"},
+        {"AfgGrasH", u.AfgGrasH, "73.6"},
+        {"AfgGrasN", u.AfgGrasN, "83.6"},
+        {"AfgGrasL", u.AfgGrasL, "93.6"},
+        {"AfgMaisH", u.AfgMaisH, "43.0"}, // 42.97
+        {"AfgMaisN", u.AfgMaisN, "53.0"},
+        {"AfgMaisL", u.AfgMaisL, "68.0"},
+        {"AfgBouwH", u.AfgBouwH, "50.0"},
+        {"AfgBouwN", u.AfgBouwN, "60.0"},
+        {"AfgBouwL", u.AfgBouwL, "75.0"},
+        {"AfgGrasH3", u.AfgGrasH3, "82.9"},
+        {"AfgGrasN3", u.AfgGrasN3, "92.9"},
+        {"AfgGrasL3", u.AfgGrasL3, "102.9"},
+        {"AfgMaisH3", u.AfgMaisH3, "51.5"},
+        {"AfgMaisN3", u.AfgMaisN3, "61.5"},
+        {"AfgMaisL3", u.AfgMaisL3, "76.5"},
+        {"AfgBouwH3", u.AfgBouwH3, "50.0"},
+        {"AfgBouwN3", u.AfgBouwN3, "60.0"},
+        {"AfgBouwL3", u.AfgBouwL3, "75.0"},
+        {"FosfHaGeneriek", u.FosfHaGeneriek, "89.3"},
+        {"FosfHaSpecifiek", u.FosfHaSpecifiek, "78.0"},
+        {"FosfHaSpecifiek3", u.FosfHaSpecifiek3, "86.9"},
+        {"FosfSpecifiek", u.FosfSpecifiek, "2730"},
+        {"FosfSpecifiek3", u.FosfSpecifiek3, "3042"},
+        {"FosfGeneriek", u.FosfGeneriek, "3125"},
+        {"FosfVoordeel", u.FosfVoordeel, "-83"},       // 3042.15 - 3125
+        {"FosfPcVoordeel", u.FosfPcVoordeel, "(-3%)"}, // -2.65 %
+        {"BepExcretieBex", u.BepExcretieBex, "3800"},
+        {"BepMestafzetSpec", u.BepMestafzetSpec, "758"}, // 3799.90 - 3042.15
+        {"BepMestafzetForf", u.BepMestafzetForf, "675"}, // 3799.90 - 3125
+        {"BepMestafzetVoor", u.BepMestafzetVoor, "-83"},
+        // Nitrogen: grassland on sand VI, maize land on sand VII-VIII.
+        {"NoverGrasBerek", u.NoverGrasBerek, "186"},
+        {"NoverGrasToeg", u.NoverGrasToeg, "134"},
+        {"NoverGrasVerschil", u.NoverGrasVerschil, "52"},
+        {"NitraatGras", u.NitraatGras, "70"},  // 186 x 0.28 = 52.08 kg; 5208 / 329 x 62/14
+        {"DenitriGras", u.DenitriGras, "134"}, // 133.92
+        {"LachgasGras", u.LachgasGras, "21"},  // 133.92 x 0.1 x 44/28
+        {"NoverMaisBerek", u.NoverMaisBerek, "116"},
+        {"NoverMaisToeg", u.NoverMaisToeg, "48"},
+        {"NoverMaisVerschil", u.NoverMaisVerschil, "68"},
+        {"NitraatMais", u.NitraatMais, "120"}, // 116 x 1.06 = 122.96 kg; 12296 / 453 x 62/14
+        {"DenitriMais", u.DenitriMais, "0"},
+        {"LachgasMais", u.LachgasMais, "0"},
+    };
+    for (const Tekst& t : teksten)
+        EXPECT_EQ(t.waarde, t.verwacht) << t.naam;
+
+    // The figures only the dump reads.
+    EXPECT_NEAR(u.N_Opname_vee, 16259.81, 0.01);
+    EXPECT_NEAR(u.N_Excretie_vee, 12104.84, 0.01);
+    EXPECT_NEAR(u.N_VastlegMelk, 3730.41, 0.01);
+    EXPECT_NEAR(u.N_VastlegMk, 103.68, 0.01);
+    EXPECT_NEAR(u.N_VastlegJv, 320.88, 0.01); // 160.38 + 160.5
+    EXPECT_NEAR(u.MestWS, 6086.70, 0.01);
+    EXPECT_NEAR(u.MestZS, 4080.09, 0.01);
+    EXPECT_NEAR(u.MestZW, 2040.05, 0.01);
+    EXPECT_NEAR(u.PcTanWS_excr, 54.2885, 1e-4);
+    EXPECT_NEAR(u.PcTanZS_excr, 61.1361, 1e-4);
+    EXPECT_EQ(u.PcTanZW_excr, u.PcTanZS_excr); // by period only
+    // (6086.70 x 54.2885 + 6120.14 x 61.1361) / 12206.84
+    EXPECT_NEAR(u.PcTanJR_excr, 57.7217, 1e-4);
+    EXPECT_NEAR(u.PcUrenWS, 49.8630, 1e-4);
+    EXPECT_NEAR(u.PcUrenZS, 33.4247, 1e-4);
+    EXPECT_NEAR(u.PcUrenZW, 16.7123, 1e-4);
+    EXPECT_NEAR(u.PcTan_uitrmst, 57.3346, 1e-4);
+    EXPECT_NEAR(u.Ngras_toed, 6735.32, 0.01);
+    // By feed kind VG, GK, SM, NAT, MP, KV: N per kg dry matter (milk powder and concentrates
+    // per kg product / 0.95 and / 0.9), and the dry matter back from the N eaten.
+    const float dsOpname[7] = {0, 64601.43f, 228229.6f, 180197.8f, 20000, 475, 161463.8f};
+    const float vcre[7] = {0,     174.367f / 209, 113.818f / 177.273f,  43.4231f / 72.4615f,
+                           0.75f, 200 / 230.0f,   120.0123f / 170.0036f};
+    for (int i = 1; i <= 6; ++i) {
+        EXPECT_NEAR(u.OpnameJ_kgds[i], dsOpname[i], dsOpname[i] * 1e-5) << i;
+        EXPECT_NEAR(u.OpnameW_N[i] + u.OpnameZ_N[i], u.OpnameJ_N[i], u.OpnameJ_N[i] * 1e-5) << i;
+        EXPECT_NEAR(u.Voer_VCRE[i], vcre[i], 1e-4) << i;
+    }
+    EXPECT_NEAR(u.Voer_N[5], 36 * 1.0526316f, 1e-4);
+    EXPECT_NEAR(u.OpnameJ_N[6], 4879.90, 0.01);
+    EXPECT_EQ(u.OpnameW_N[1], 0); // fresh grass is summer food
+}
+
 // Young stock only: the cows of the record are not counted.
 TEST(Bereken, YoungStockFarm) {
     TTvInvoer in = BexBedrijf();
@@ -262,6 +420,23 @@ std::vector<TTvInvoer> Bedrijven() {
     in.MndWeidBKa = 4;
     in.UurWeidBKa = 6;
     v.push_back(in);
+    v.push_back(AlleModulesBedrijf());
+    in = AlleModulesBedrijf(); // low emission, disposal entered, no maize, clay
+    in.TypeStal = "EMARM2";
+    in.MstAfvOpg = true;
+    in.DrijfAfv = 3000;
+    in.OppMaisN = 0;
+    in.GrondGras = "KLEI";
+    in.MndWeidBMk = 0;
+    in.MndWeidOMk = 12;
+    in.UurWeidOMk = 24;
+    v.push_back(in);
+    in = AlleModulesBedrijf(); // zero grazing, every silage purchased
+    in.MndWeidBMk = 0;
+    in.MndZstvOMk = 5;
+    in.Aankoop[mAanleg][kGK] = {300000, 4.2f, 180, 940};
+    in.Aankoop[mAanleg][kSM] = {250000, 2.1f, 72, 980};
+    v.push_back(in);
     return v;
 }
 
@@ -288,6 +463,59 @@ std::vector<std::function<float(const TBedrijf&)>> Aanroepen() {
     for (int s = 0; s <= 3; ++s) {
         v.push_back([=](const TBedrijf& b) { return b.ExcretieBedrijfsspecifiek(s); });
         v.push_back([=](const TBedrijf& b) { return b.ForfaitaireExcretieTotaal(s); });
+        v.push_back([=](const TBedrijf& b) { return b.ExcretieOverigeDieren(0, s); });
+        for (const char* g : {"VEE", "MELK", "MK", "PI", "KA", "X"})
+            v.push_back([=](const TBedrijf& b) { return b.Vastlegging(g, s); });
+    }
+    for (const char* s : {"TOTAAL", "WEIDB", "WEIDO", "ZSTVB", "ZSTVO", "X"})
+        v.push_back([=](const TBedrijf& b) { return b.OpnameDsGras(s); });
+    for (const char* c : {"N", "P", "RE", "VRE", "VEM", "X", ""}) {
+        v.push_back([=](const TBedrijf& b) { return b.Geh_per_VEM(c); });
+        v.push_back([=](const TBedrijf& b) { return b.RantsoenVEM("TOT"); });
+        for (const char* s : {"TOT", "T", "VG", "NT"}) {
+            v.push_back([=](const TBedrijf& b) { return b.RantsoenRE(s); });
+            v.push_back([=](const TBedrijf& b) { return b.RantsoenP(s); });
+        }
+    }
+    for (const char* s : {"GK", "SM", "NAT", "NT", "KV", "MP", "VG", "G", ""})
+        for (const char* c : {"HOEV", "VEM", "VRE", "RE", "N", "P", "H", "VEMX", "X"}) {
+            v.push_back([=](const TBedrijf& b) { return b.VerbruikStal(s, c); });
+            v.push_back([=](const TBedrijf& b) { return b.Gehalte(s, c); });
+        }
+    // Ammonia, phosphate and nitrogen.
+    for (char wz : {'W', 'Z', 'T', 'J'})
+        for (char sw : {'S', 'W', 'T', 'X'}) {
+            v.push_back([=](const TBedrijf& b) { return b.ExcretieDeel(wz, sw); });
+            v.push_back([=](const TBedrijf& b) { return b.TANExcretie(wz, sw); });
+        }
+    for (char wz : {'W', 'Z', 'T', 'J'}) {
+        v.push_back([=](const TBedrijf& b) { return b.TAN_Stal(wz); });
+        for (const char* gas : {"AMMONIAK", "OVERIG", "TOTAAL", "A", "X", ""})
+            v.push_back([=](const TBedrijf& b) { return b.Emissie_Stal(wz, gas); });
+    }
+    v.push_back([](const TBedrijf& b) { return b.PcTanUitStal(); });
+    v.push_back([](const TBedrijf& b) { return b.MestNaStal(); });
+    v.push_back([](const TBedrijf& b) { return b.NGrasToediening(); });
+    for (char e : {'B', 'H', 'M', 'G', 'X'})
+        for (const char* bron :
+             {"STAL", "OMG", "OMB", "KMG", "KMB", "BEWEID", "TOT", "S", "KM", "OMX", "X", ""})
+            v.push_back([=](const TBedrijf& b) { return b.AmmoniakEmissie(e, bron); });
+    v.push_back([](const TBedrijf& b) { return b.POpbrengst(); });
+    v.push_back([](const TBedrijf& b) { return b.POpbrengstPerHa(); });
+    for (char k : {'L', 'N', 'H', 'X'}) {
+        v.push_back([=](const TBedrijf& b) { return b.BepGras(k); });
+        v.push_back([=](const TBedrijf& b) { return b.BepMais(k); });
+        v.push_back([=](const TBedrijf& b) { return b.BepGrasKlasse(k); });
+        v.push_back([=](const TBedrijf& b) { return b.BepMaisKlasse(k); });
+    }
+    v.push_back([](const TBedrijf& b) { return b.BepTotaal(); });
+    v.push_back([](const TBedrijf& b) { return b.BepBedrijf(); });
+    v.push_back([](const TBedrijf& b) { return b.BepRuimte(); });
+    for (char g : {'G', 'M', 'X'}) {
+        for (char s : {'B', 'T', 'V', 'X'})
+            v.push_back([=](const TBedrijf& b) { return b.NOverschot(g, s); });
+        v.push_back([=](const TBedrijf& b) { return b.NitraatConcentratie(g); });
+        v.push_back([=](const TBedrijf& b) { return b.Lachgas(g); });
     }
     return v;
 }
