@@ -36,6 +36,21 @@ static void BM_ResultaatpaginaBinnengaan(benchmark::State& state) {
 // The BEX results from the last input page, the analysis from another result page.
 BENCHMARK(BM_ResultaatpaginaBinnengaan)->Args({9, 8})->Args({13, 12})->Unit(benchmark::kMillisecond);
 
+// The driver alone: the record from the controls and totals, and the model.
+static void BM_Bereken(benchmark::State& state) {
+    TTestOmgeving omg;
+    TFrmHoofdFormulier w(omg.Omgeving());
+    w.Afsluiten = [] {};
+    const QString fout = TypVoorbeeldbedrijf(w);
+    if (!fout.isEmpty()) {
+        state.SkipWithError(fout.toStdString().c_str());
+        return;
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(w.Bereken());
+}
+BENCHMARK(BM_Bereken)->Unit(benchmark::kMicrosecond);
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
