@@ -5,6 +5,7 @@
 #include "Getallen.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace {
@@ -259,9 +260,10 @@ void TBedrijf::VulAmmoniak(TTvUitvoer& U) const {
         char Eenheid;
         const char* Patroon;
     };
-    static constexpr TMaat kMaten[5] = {{'?', ""}, {'B', "0"}, {'H', "0.0"}, {'M', "0.00"}, {'G', "0.0"}};
+    // Per farm, per ha, per ton of milk, per livestock unit.
+    static constexpr std::array<TMaat, 4> kMaten = {{{'B', "0"}, {'H', "0.0"}, {'M', "0.00"}, {'G', "0.0"}}};
     for (int m = 1; m <= 4; ++m) {
-        const TMaat& maat = kMaten[m];
+        const TMaat& maat = kMaten[static_cast<std::size_t>(m - 1)];
         auto tekst = [&](std::string_view bron) {
             return FormatFloat(maat.Patroon, AmmoniakEmissie(maat.Eenheid, bron));
         };
@@ -275,9 +277,9 @@ void TBedrijf::VulAmmoniak(TTvUitvoer& U) const {
     }
 
     // The figures behind them, for the dump.
-    static constexpr std::string_view kSoorten[7] = {"", "VG", "GK", "SM", "NAT", "MP", "KV"};
+    static constexpr std::array<std::string_view, 6> kSoorten = {"VG", "GK", "SM", "NAT", "MP", "KV"};
     for (int i = 1; i <= 6; ++i) {
-        const std::string_view soort = kSoorten[i];
+        const std::string_view soort = kSoorten[static_cast<std::size_t>(i - 1)];
         // N per kg dry matter: milk powder and concentrates are held per kg product.
         const float f = soort == "MP" ? 1.0526316f : soort == "KV" ? 1.1111112f : 1.0f;
         const float GehN = static_cast<float>(static_cast<long double>(GehalteVerbruik(soort, "N")) * f);

@@ -100,9 +100,7 @@ float TBedrijf::Voeropname(std::string_view Voersoort, std::string_view Gehalte,
         // cannot be fed stops any intake; the kinds asked for ("TOT": all six) count for the
         // period.
         const bool p2o5 = Gehalte == "P2O5", alles = Voersoort == "TOT";
-        int gevraagd = -1;
-        for (int i = 0; i < 6; ++i)
-            if (Voersoort == kJaarSoorten[static_cast<std::size_t>(i)]) gevraagd = i;
+        const int gevraagd = geheugen::Plaats<kJaarSoorten>(Voersoort);
         for (int i = 0; i < 6; ++i) {
             long double kg = JaarOpname(i, c);
             if (p2o5) kg *= kP2O5PerP;

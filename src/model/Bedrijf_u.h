@@ -294,13 +294,16 @@ private:
     // (diepte counts them). A copy or an assignment brings other fields: it starts with
     // nothing remembered and keeps its own count.
     struct TUitkomsten {
+        // A value counts only when it was stored in the current round (generatie), so
+        // forgetting everything is one step instead of clearing every slot.
         template <typename T> struct TUitkomst {
             T waarde = 0;
-            bool bekend = false;
+            unsigned generatie = 0;
         };
         std::array<TUitkomst<float>, geheugen::kAantal> waarden{};
         // Intermediate sums kept in extended precision.
         std::array<TUitkomst<long double>, geheugen::kAantalLang> lang{};
+        unsigned generatie = 1;
         int diepte = 0;
 
         TUitkomsten() = default;
@@ -310,8 +313,11 @@ private:
             return *this;
         }
         void Vergeet() {
+            if (++generatie != 0) return;
+            // After four thousand million rounds the old marks could come back.
             waarden.fill({});
             lang.fill({});
+            generatie = 1;
         }
     };
     mutable TUitkomsten uitkomsten;
@@ -321,16 +327,16 @@ private:
     T Onthoud(std::array<TUitkomsten::TUitkomst<T>, N>& waarden, int slot, F&& bereken) const {
         if (uitkomsten.diepte == 0 || slot < 0) return bereken();
         auto& u = waarden[static_cast<std::size_t>(slot)];
-        if (!u.bekend) {
+        if (u.generatie != uitkomsten.generatie) {
             u.waarde = bereken();
-            u.bekend = true;
+            u.generatie = uitkomsten.generatie;
         }
         return u.waarde;
     }
     // Keeps a value computed along with another for its own slot.
     void Bewaar(int slot, float waarde) const {
         if (uitkomsten.diepte == 0 || slot < 0) return;
-        uitkomsten.waarden[static_cast<std::size_t>(slot)] = {waarde, true};
+        uitkomsten.waarden[static_cast<std::size_t>(slot)] = {waarde, uitkomsten.generatie};
     }
     template <typename F> float Onthoud(int slot, F&& bereken) const {
         return Onthoud(uitkomsten.waarden, slot, bereken);

@@ -49,6 +49,54 @@ template <const auto& Lijst> int Plaats(std::string_view code) {
     return Plaats(gepakt, Pak(code));
 }
 
+// The two most asked lists, told apart by length and letters directly: the place in
+// kVoersoorten and in kComponenten, or -1.
+constexpr int VoersoortPlaats(std::string_view s) {
+    if (s.size() == 3) return s[0] == 'N' && s[1] == 'A' && s[2] == 'T' ? 3 : -1;
+    if (s.size() != 2) return -1;
+    switch (s[0]) {
+    case 'V':
+        return s[1] == 'G' ? 0 : -1;
+    case 'G':
+        return s[1] == 'K' ? 1 : -1;
+    case 'S':
+        return s[1] == 'M' ? 2 : -1;
+    case 'N':
+        return s[1] == 'T' ? 4 : -1;
+    case 'K':
+        return s[1] == 'V' ? 5 : -1;
+    case 'M':
+        return s[1] == 'P' ? 6 : -1;
+    default:
+        return -1;
+    }
+}
+constexpr int ComponentPlaats(std::string_view c) {
+    switch (c.size()) {
+    case 1:
+        return c[0] == 'N' ? 4 : c[0] == 'P' ? 5 : -1;
+    case 2:
+        return c[0] == 'R' && c[1] == 'E' ? 3 : -1;
+    case 3:
+        if (c[1] != 'E' && c[1] != 'R') return -1;
+        if (c[0] == 'V' && c[1] == 'E' && c[2] == 'M') return 1;
+        if (c[0] == 'V' && c[1] == 'R' && c[2] == 'E') return 2;
+        return -1;
+    case 4:
+        return c[0] == 'H' && c[1] == 'O' && c[2] == 'E' && c[3] == 'V' ? 0 : -1;
+    default:
+        return -1;
+    }
+}
+static_assert([] {
+    for (std::size_t i = 0; i < kVoersoorten.size(); ++i)
+        if (VoersoortPlaats(kVoersoorten[i]) != static_cast<int>(i)) return false;
+    for (std::size_t i = 0; i < kComponenten.size(); ++i)
+        if (ComponentPlaats(kComponenten[i]) != static_cast<int>(i)) return false;
+    return VoersoortPlaats("NA") < 0 && VoersoortPlaats("NATX") < 0 && ComponentPlaats("VRM") < 0 &&
+           ComponentPlaats("") < 0 && VoersoortPlaats("") < 0;
+}());
+
 // The first blocks belong to routines that look only at the first letter of the feed kind:
 // stock kind 1..5 (Voorraad, VemVerbruikGraas, AandeelVoerz).
 constexpr int kVoorraad = 0;                                               // 5 kinds x 6 components
@@ -110,7 +158,7 @@ inline int Voorraad(int kind, std::string_view component) {
 // The use by the herd of stock kind 1..5: the component as given (only "HOEV" is the
 // amount there).
 inline int VerbruikStal(int kind, std::string_view component) {
-    const int c = Plaats<kComponenten>(component);
+    const int c = ComponentPlaats(component);
     return kind < 1 || c < 0 ? -1 : kVerbruikStal + (kind - 1) * 6 + c;
 }
 // The content of stock kind 1..5 (fresh grass has none of these slots), by the component
@@ -120,18 +168,18 @@ inline int Gehalte(int kind, std::string_view component) {
     return kind < 1 || c < 0 ? -1 : kGehalte + (kind - 1) * 6 + c;
 }
 inline int RantsoenTotaal(std::string_view component) {
-    const int c = Plaats<kComponenten>(component);
+    const int c = ComponentPlaats(component);
     return c < 0 ? -1 : kRantsoenTotaal + c;
 }
 inline int PerKind(int blok, int kind) {
     return kind < 1 ? -1 : blok + kind - 1;
 }
 inline int Verbruik(std::string_view soort) {
-    const int s = Plaats<kVoersoorten>(soort);
+    const int s = VoersoortPlaats(soort);
     return s < 0 ? -1 : kVerbruik + s;
 }
 inline int GehalteVerbruik(std::string_view soort, std::string_view component) {
-    const int s = Plaats<kVoersoorten>(soort), c = Plaats<kComponenten>(component);
+    const int s = VoersoortPlaats(soort), c = ComponentPlaats(component);
     return s < 0 || c < 0 ? -1 : kGehalteVerbruik + s * 6 + c;
 }
 inline int Voeropname(std::string_view soort, std::string_view gehalte, char periode) {

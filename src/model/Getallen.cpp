@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 #include <stdexcept>
 
 namespace {
@@ -34,6 +36,20 @@ void SetDecimalSeparator(char c) {
 }
 
 namespace {
+// A whole long double in [0, 2^63] as an integer. Converting by a cast would switch the FPU
+// to truncation and back, and the library's conversion is a call: 2^63 + w lies in
+// [2^63, 2^64), where the 64-bit significand of the 80-bit format is the number itself.
+unsigned long long Geheel(long double w) {
+    if constexpr (std::numeric_limits<long double>::digits == 64) {
+        const long double v = w + 0x1p63L;
+        std::uint64_t significand = 0;
+        std::memcpy(&significand, &v, sizeof significand);
+        return significand - (std::uint64_t{1} << 63);
+    } else {
+        return static_cast<unsigned long long>(std::llrint(w));
+    }
+}
+
 // A scaled value of 2^63 or more is already whole: its exact digits. Apart from the common
 // case, whose frame stays small.
 [[gnu::noinline]] std::string GrootGetal(long double scaled, int decimals, bool negative) {
@@ -51,12 +67,13 @@ namespace {
 
 std::string FormatFloat(std::string_view pattern, long double value) {
     const int decimals = DecimalsOf(pattern);
-    if (!std::isfinite(value)) [[unlikely]] {
+    // Plain comparisons: the sign and class tests read the FPU status word, which is slow.
+    if (!(std::fabs(value) <= std::numeric_limits<long double>::max())) [[unlikely]] {
         if (std::isnan(value)) return "NAN";
         return value < 0 ? "-INF" : "INF";
     }
 
-    const bool negative = std::signbit(value) && value != 0;
+    const bool negative = value < 0; // -0.0 is no negative value
     long double scaled = std::fabs(value);
     for (int i = 0; i < decimals; ++i)
         scaled *= 10;
@@ -72,7 +89,7 @@ std::string FormatFloat(std::string_view pattern, long double value) {
         if (whole > scaled) whole -= 1;
         if (scaled - whole >= 0.5L) whole += 1;
         // Written from the back: the decimals, the decimal sign, the whole part, the sign.
-        auto n = static_cast<unsigned long long>(whole); // whole and below 2^63: exact
+        unsigned long long n = Geheel(whole);
         char buf[32];
         char* const end = buf + sizeof buf;
         char* p = end;

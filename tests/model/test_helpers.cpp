@@ -74,6 +74,37 @@ TEST(IntNaarTekst, PlainDecimal) {
     EXPECT_EQ(IntNaarTekst(-42), "-42");
 }
 
+// Rounding without the library's nearbyint gives the very same value, sign of zero included.
+TEST(RoundHalfEven, SameAsNearbyint) {
+    for (long double x : {0.0L,
+                          -0.0L,
+                          0.3L,
+                          -0.3L,
+                          0.5L,
+                          -0.5L,
+                          1.5L,
+                          2.5L,
+                          -2.5L,
+                          5624.5L,
+                          5625.5L,
+                          41.49999L,
+                          0x1p62L + 0.5L,
+                          0x1p62L + 1.5L,
+                          0x1p63L - 0.5L,
+                          0x1p63L,
+                          -0x1p63L + 0.5L,
+                          1e30L,
+                          -1e30L,
+                          std::numeric_limits<long double>::denorm_min(),
+                          std::numeric_limits<long double>::infinity(),
+                          -std::numeric_limits<long double>::infinity()}) {
+        const long double r = RoundHalfEven(x);
+        EXPECT_EQ(r, std::nearbyint(x)) << static_cast<double>(x);
+        EXPECT_EQ(std::signbit(r), std::signbit(std::nearbyint(x))) << static_cast<double>(x);
+    }
+    EXPECT_TRUE(std::isnan(RoundHalfEven(std::numeric_limits<long double>::quiet_NaN())));
+}
+
 TEST(RoundInt, HalvesToEvenClampedAndNaNRejected) {
     EXPECT_EQ(RoundInt(2.5L, "t"), 2);
     EXPECT_EQ(RoundInt(3.5L, "t"), 4);
@@ -135,18 +166,14 @@ TEST_P(Variants, Constants) {
     EXPECT_EQ(VoerverliesC(v.nr), v.c);
 }
 
-INSTANTIATE_TEST_SUITE_P(All, Variants,
-                         ::testing::Values(VariantCase{0, 600, 307, 1.02f, 0, 0, 0},
-                                           VariantCase{1, 650, 307, 1.02f, 0, 0, 0},
-                                           VariantCase{2, 600, 303, 1.02f, 0, 0, 0},
-                                           VariantCase{3, 600, 313, 1.02f, 0, 0, 0},
-                                           VariantCase{4, 600, 307, 0.97f, 0, 0, 0},
-                                           VariantCase{5, 600, 307, 1.07f, 0, 0, 0},
-                                           VariantCase{8, 600, 307, 1.02f, 5, 3, 2},
-                                           VariantCase{9, 600, 307, 1.02f, 0, 0, 0},
-                                           VariantCase{12, 600, 307, 1.02f, 5, 3, 2},
-                                           VariantCase{13, 600, 307, 1.02f, 0, 0, 0},
-                                           VariantCase{-1, 600, 307, 1.02f, 0, 0, 0}));
+INSTANTIATE_TEST_SUITE_P(
+    All, Variants,
+    ::testing::Values(VariantCase{0, 600, 307, 1.02f, 0, 0, 0}, VariantCase{1, 650, 307, 1.02f, 0, 0, 0},
+                      VariantCase{2, 600, 303, 1.02f, 0, 0, 0}, VariantCase{3, 600, 313, 1.02f, 0, 0, 0},
+                      VariantCase{4, 600, 307, 0.97f, 0, 0, 0}, VariantCase{5, 600, 307, 1.07f, 0, 0, 0},
+                      VariantCase{8, 600, 307, 1.02f, 5, 3, 2}, VariantCase{9, 600, 307, 1.02f, 0, 0, 0},
+                      VariantCase{12, 600, 307, 1.02f, 5, 3, 2}, VariantCase{13, 600, 307, 1.02f, 0, 0, 0},
+                      VariantCase{-1, 600, 307, 1.02f, 0, 0, 0}));
 
 TEST(Variants, ItemTexts) {
     EXPECT_STREQ(EvaluatieTeksten[0], "0 = Standaard");
