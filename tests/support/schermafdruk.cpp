@@ -1,7 +1,7 @@
 // Types the example farm into the main window, enters its BEX result page and saves a
 // picture of the window: the picture in the README. Run it on a real display (or Xvfb):
 //   tarvo_schermafdruk docs/bex-result.png [page]
-// A page number (10..13) enters that result page instead.
+// A page number enters that page instead: 0..8 by showing it, 10..13 as the user does.
 #include "Tarvolingrade_u.h"
 #include "TestOmgeving.h"
 #include "Voorbeeldbedrijf.h"
@@ -29,7 +29,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     const int pagina = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 9;
-    KlikTab(w, pagina >= 9 && pagina <= 13 ? pagina : 9);
+    if (pagina >= 0 && pagina <= 8)
+        w.ZetActievePagina(pagina);
+    else
+        KlikTab(w, pagina <= 13 ? pagina : 9);
     QApplication::processEvents();
     // The strongest compression keeps the picture small.
     const QImage beeld = w.grab().toImage().convertToFormat(QImage::Format_RGB888);
