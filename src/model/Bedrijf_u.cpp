@@ -24,8 +24,11 @@ void EisGetal(const TAankoopPost& p, const char* veld) {
         EisGetal(v, veld);
 }
 
-float Dagen(float maanden) {
-    return static_cast<float>(std::min(maanden * 30.5L, 365.0L));
+// Days of two months fields together, capped at a year. The months are added in extended
+// precision like the rest of the formula: their sum rounded to a Single first can end one
+// step off (0.1 + 0.5 months would give 18.300001 days instead of 18.3).
+float Dagen(float maandenA, float maandenB) {
+    return static_cast<float>(std::min((static_cast<long double>(maandenA) + maandenB) * 30.5L, 365.0L));
 }
 
 } // namespace
@@ -135,10 +138,10 @@ void TBedrijf::ZetInvoer(const TTvInvoer& I) {
         Ureum = 0;
     }
 
-    DagenWeidMk = Dagen(MndWeidBMk + MndWeidOMk);
-    DagenZstvMk = Dagen(MndZstvBMk + MndZstvOMk);
-    DagenWeidPi = Dagen(MndWeidBPi + MndWeidOPi);
-    DagenWeidKa = Dagen(MndWeidBKa + MndWeidOKa);
+    DagenWeidMk = Dagen(MndWeidBMk, MndWeidOMk);
+    DagenZstvMk = Dagen(MndZstvBMk, MndZstvOMk);
+    DagenWeidPi = Dagen(MndWeidBPi, MndWeidOPi);
+    DagenWeidKa = Dagen(MndWeidBKa, MndWeidOKa);
 }
 
 TBedrijf::TOnthouden::TOnthouden(const TBedrijf& Bedrijf) : bedrijf(Bedrijf) {

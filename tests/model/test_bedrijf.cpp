@@ -94,6 +94,40 @@ INSTANTIATE_TEST_SUITE_P(Months, GrazingDays,
                          ::testing::Values(DagenCase{0, 0}, DagenCase{6, 183}, DagenCase{11, 335.5f},
                                            DagenCase{12, 365}, DagenCase{24, 365}));
 
+// Months that are no exact binary fraction: the two fields are added in extended precision,
+// so 0.1 + 0.5 months give the Single nearest 18.3 days, not the one above it. The Singles
+// 0.1 and 0.3 add up to 0.40000001 months, whose 12.2000004 days round up to 12.200001.
+struct DagenSomCase {
+    float maandenA, maandenB;
+    float dagen;
+};
+
+class GrazingDaysSum : public ::testing::TestWithParam<DagenSomCase> {};
+
+TEST_P(GrazingDaysSum, MonthsAddedBeforeRounding) {
+    const DagenSomCase& c = GetParam();
+    TTvInvoer in = Koeien();
+    in.MndWeidBMk = c.maandenA;
+    in.MndWeidOMk = c.maandenB;
+    in.MndZstvBMk = c.maandenA;
+    in.MndZstvOMk = c.maandenB;
+    in.MndWeidBPi = c.maandenA;
+    in.MndWeidOPi = c.maandenB;
+    in.MndWeidBKa = c.maandenA;
+    in.MndWeidOKa = c.maandenB;
+    TBedrijf b;
+    b.ZetInvoer(in);
+    EXPECT_EQ(b.DagenWeidMk, c.dagen);
+    EXPECT_EQ(b.DagenZstvMk, c.dagen);
+    EXPECT_EQ(b.DagenWeidPi, c.dagen);
+    EXPECT_EQ(b.DagenWeidKa, c.dagen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Months, GrazingDaysSum,
+                         ::testing::Values(DagenSomCase{0.1f, 0.5f, 18.3f}, DagenSomCase{0.5f, 0.1f, 18.3f},
+                                           DagenSomCase{0.1f, 0.3f, 12.200001f},
+                                           DagenSomCase{0.05f, 0.25f, 9.15f}));
+
 struct RasCase {
     const char* ras;
     int index; // 0: an error
