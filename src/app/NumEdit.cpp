@@ -99,10 +99,16 @@ QAbstractSpinBox::StepEnabled NumEdit::stepEnabled() const {
 QValidator::State NumEdit::validate(QString& input, int& /*pos*/) const {
     const QChar sep = QChar::fromLatin1(DecimalSeparator());
     bool sepSeen = false;
+    int decimalen = 0;
     for (qsizetype i = 0; i < input.size(); ++i) {
         const QChar c = input[i];
-        if (c.isDigit() && c.unicode() < 128) continue;
-        if (c == sep && !sepSeen) {
+        if (c.isDigit() && c.unicode() < 128) {
+            // No more decimals than the edit has: a whole edit holds whole numbers, and an
+            // area stays what its total shows.
+            if (sepSeen && ++decimalen > fDecimals) return QValidator::Invalid;
+            continue;
+        }
+        if (c == sep && !sepSeen && fDecimals > 0) {
             sepSeen = true;
             continue;
         }

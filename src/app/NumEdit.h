@@ -8,9 +8,10 @@
 // - changed() fires on every change of the text: typed by the user or set in code, as the
 //   handlers of the pages expect. edited() fires besides, after it, only for the user's
 //   own changes: typing and stepping.
-// - The user may type digits, one decimal sign and, when the range allows it, a leading
-//   minus. Leaving the edit puts a number outside the range back into it and empties a
-//   text that is no number.
+// - The user may type digits, one decimal sign with at most the edit's decimals after it
+//   (none in a whole edit) and, when the range allows it, a leading minus. Leaving the
+//   edit puts a number outside the range back into it and empties a text that is no
+//   number.
 #pragma once
 
 #include <QAbstractSpinBox>

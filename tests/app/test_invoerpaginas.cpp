@@ -330,6 +330,28 @@ TEST_F(InvoerTest, EenAfwijkendTotaalGaatNaarKlasseHoog) {
     EXPECT_EQ(w->SpeOppGras->text(), "20.00");
 }
 
+// The classes keep what the farmer typed when the grazing months redo the layout: an
+// area takes no more decimals than its total shows, so the hidden single total always
+// equals the classes and moves nothing to "high".
+TEST_F(InvoerTest, KlassenBlijvenStaanBijHetWeiden) {
+    Typ(w->SpeJaartal, "2010");
+    Typ(w->SpeOppGrasH, "12.345");
+    Typ(w->SpeOppGrasN, "5");
+    Typ(w->SpeOppGrasL, "3");
+    Typ(w->SpeOppBouwN, "4.567");
+    Typ(w->SpeOppBouwL, "2");
+    EXPECT_EQ(w->SpeOppGrasH->text(), "12.34");
+    EXPECT_EQ(w->LblOppGras->text(), "20.34");
+    Typ(w->SpeMndWeidBMk, "6");
+    Typ(w->SpeMndWeidOMk, "2");
+    EXPECT_EQ(w->SpeOppGrasH->text(), "12.34");
+    EXPECT_EQ(w->SpeOppGrasN->text(), "5");
+    EXPECT_EQ(w->SpeOppGrasL->text(), "3");
+    EXPECT_EQ(w->SpeOppBouwN->text(), "4.56");
+    EXPECT_EQ(w->SpeOppBouwL->text(), "2");
+    EXPECT_EQ(w->SpeOppBouwH->text(), "");
+}
+
 TEST_F(InvoerTest, SnijmaisVolgtHetBouwlandPerKlasse) {
     Typ(w->SpeOppBouwH, "10");
     Typ(w->SpeOppBouwN, "0");

@@ -148,6 +148,44 @@ TEST_F(NumEditTypen, AlleenCijfersEnEenDecimaalteken) {
     EXPECT_EQ(e->text(), "12.5");
 }
 
+// The user types no more decimals than the edit has; a whole edit takes no decimal sign.
+struct DecimalenGeval {
+    int Decimalen;
+    char Teken;
+    const char* Getypt;
+    const char* Tekst;
+};
+class NumEditDecimalen : public NumEditTypen, public ::testing::WithParamInterface<DecimalenGeval> {};
+
+TEST_P(NumEditDecimalen, NietMeerDecimalenDanDeEdit) {
+    const DecimaalTeken teken(GetParam().Teken);
+    e->setRange(0, 100000);
+    e->setDecimals(GetParam().Decimalen);
+    e->clear();
+    QTest::keyClicks(e, GetParam().Getypt);
+    EXPECT_EQ(e->text().toStdString(), GetParam().Tekst);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Typen, NumEditDecimalen,
+    ::testing::Values(DecimalenGeval{0, '.', "80.5", "805"}, DecimalenGeval{0, ',', "80,5", "805"},
+                      DecimalenGeval{1, '.', "12.34", "12.3"}, DecimalenGeval{1, '.', "12.3", "12.3"},
+                      DecimalenGeval{2, '.', "12.345", "12.34"}, DecimalenGeval{2, ',', "3,257", "3,25"},
+                      DecimalenGeval{2, '.', "1234", "1234"}));
+
+TEST_F(NumEditTypen, GeplakteTekstMetTeveelDecimalenWordtGeweigerd) {
+    e->setDecimals(1);
+    e->setText("7");
+    QString tekst = "12.34";
+    int pos = 0;
+    EXPECT_EQ(e->validate(tekst, pos), QValidator::Invalid);
+    tekst = "12.3";
+    EXPECT_EQ(e->validate(tekst, pos), QValidator::Acceptable);
+    // A text set in code is left as it stands.
+    e->setText("2011.65");
+    EXPECT_EQ(e->text(), "2011.65");
+}
+
 TEST_F(NumEditTypen, MinTekenAlleenBijEenNegatiefBereik) {
     e->clear();
     QTest::keyClicks(e, "-3");
