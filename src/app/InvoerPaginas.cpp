@@ -7,6 +7,7 @@
 #include "Paginas.h"
 #include "StaticText.h"
 #include "TabBalk.h"
+#include "TijdelijkeVlag.h"
 
 #include "Excretion.h"
 #include "Getallen.h"
@@ -432,11 +433,7 @@ void TFrmHoofdFormulier::SpeUurWeidBKaChange() {
 
 void TFrmHoofdFormulier::MaandGewijzigd() {
     if (BezigMetInlezen) return;
-    fMaandMeldingen = true;
-    struct Herstel {
-        bool& vlag;
-        ~Herstel() { vlag = false; }
-    } herstel{fMaandMeldingen};
+    const TTijdelijkeVlag meldingen(fMaandMeldingen);
     ControleerPagina(1, false);
 }
 
@@ -638,11 +635,7 @@ void TFrmHoofdFormulier::CbxTypeStalChange() {
 void TFrmHoofdFormulier::VerdeelMethoden(const std::array<NumEdit*, 3>& m, int i) {
     // The shares written back here run this again; the outer call does the work.
     if (fMethodenBezig) return;
-    fMethodenBezig = true;
-    struct Herstel {
-        bool& vlag;
-        ~Herstel() { vlag = false; }
-    } herstel{fMethodenBezig};
+    const TTijdelijkeVlag bezig(fMethodenBezig);
 
     NumEdit* e = m[static_cast<std::size_t>(i)];
     NumEdit* n = m[static_cast<std::size_t>((i + 1) % 3)];

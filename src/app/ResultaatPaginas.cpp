@@ -6,6 +6,7 @@
 #include "Paginas.h"
 #include "StaticText.h"
 #include "Tarvolingrade_u.h"
+#include "TijdelijkeVlag.h"
 
 #include "Getallen.h"
 
@@ -461,11 +462,7 @@ void TFrmHoofdFormulier::BtnSheet0Click(QObject* Sender) {
 
 void TFrmHoofdFormulier::TabTarvolingraderChange(QObject* Sender) {
     if (fNavigeren) return;
-    fNavigeren = true;
-    struct TKlaar {
-        bool& vlag;
-        ~TKlaar() { vlag = false; }
-    } klaar{fNavigeren};
+    const TTijdelijkeVlag navigeren(fNavigeren);
 
     TNavigatieVraag v;
     const bool okKnop = Sender && std::find(BtnSheet.begin(), BtnSheet.end(), Sender) != BtnSheet.end();
