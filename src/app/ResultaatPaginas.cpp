@@ -20,6 +20,7 @@
 #include <QStatusBar>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <stdexcept>
 
@@ -541,33 +542,23 @@ void TFrmHoofdFormulier::VulResultaatPagina(int pagina) {
 
 void TFrmHoofdFormulier::VulResultBEX() {
     const TTvUitvoer& u = Uitvoer;
+    // The excretion and disposal tables: row r, column c (N, P2O5) in the last two digits
+    // of the name; row 4 is the advantage, coloured by its sign.
+    const auto tabel = [](QLabel* l, int voorvoegsel, const std::array<const ars2*, 4>& rijen) {
+        const QString naam = l->objectName();
+        const int r = Cijfer(naam, voorvoegsel);
+        const int c = Cijfer(naam, voorvoegsel + 1);
+        if (c < 1 || c > 2 || r < 1 || r > 4) return;
+        l->setText(Q((*rijen[static_cast<std::size_t>(r - 1)])[c]));
+        if (r == 4 && !l->text().isEmpty()) ZetKleur(l, KleurVoordeel(l->text()));
+    };
     for (QLabel* l : WaardeLabels(GrpResultBEX->widget())) {
         ZetKleur(l, kKleurZwart);
         const QString naam = l->objectName();
         if (naam.size() == 8 && naam.startsWith(QLatin1String("LblExc"))) {
-            const int r = Cijfer(naam, 6);
-            const int c = Cijfer(naam, 7);
-            if (c < 1 || c > 2) continue;
-            const ars2* veld = r == 1   ? &u.ExcrSpecExc
-                               : r == 2 ? &u.ExcrSpecInc
-                               : r == 3 ? &u.ExcrForf
-                               : r == 4 ? &u.ExcrVoordeel
-                                        : nullptr;
-            if (!veld) continue;
-            l->setText(Q((*veld)[c]));
-            if (r == 4 && !l->text().isEmpty()) ZetKleur(l, KleurVoordeel(l->text()));
+            tabel(l, 6, {&u.ExcrSpecExc, &u.ExcrSpecInc, &u.ExcrForf, &u.ExcrVoordeel});
         } else if (naam.size() == 10 && naam.startsWith(QLatin1String("LblAfzet"))) {
-            const int r = Cijfer(naam, 8);
-            const int c = Cijfer(naam, 9);
-            if (c < 1 || c > 2) continue;
-            const ars2* veld = r == 1   ? &u.GebrNorm
-                               : r == 2 ? &u.MestafzSpec
-                               : r == 3 ? &u.MestafzForf
-                               : r == 4 ? &u.MestafzVoordeel
-                                        : nullptr;
-            if (!veld) continue;
-            l->setText(Q((*veld)[c]));
-            if (r == 4 && !l->text().isEmpty()) ZetKleur(l, KleurVoordeel(l->text()));
+            tabel(l, 8, {&u.GebrNorm, &u.MestafzSpec, &u.MestafzForf, &u.MestafzVoordeel});
         } else if (naam.size() == 9 && naam.startsWith(QLatin1String("LblVoer"))) {
             const int r = Cijfer(naam, 7);
             if (r >= 1 && r <= 2) l->setText(Q(u.Efficientie[r]));
