@@ -29,6 +29,17 @@ TControleItem Keuze(const char* besturing, const char* naam, int max) {
 bool MetKoeien(const TFrmHoofdFormulier& f) {
     return f.Diercategorie == QLatin1String("MK");
 }
+
+// A "filled" item for every (control, name) pair, in order, with an optional condition.
+void VoegGevuldToe(std::vector<TControleItem>& items,
+                   std::initializer_list<std::pair<const char*, const char*>> lijst,
+                   bool (*voorwaarde)(const TFrmHoofdFormulier&) = nullptr) {
+    for (const auto& [besturing, naam] : lijst) {
+        TControleItem i = Gevuld(besturing, naam);
+        if (voorwaarde) i.Voorwaarde = voorwaarde;
+        items.push_back(std::move(i));
+    }
+}
 } // namespace
 
 void TFrmHoofdFormulier::MaakControlesInvoer() {
@@ -58,40 +69,30 @@ void TFrmHoofdFormulier::MaakControlesInvoer() {
 
     // Page 1 "Company/farm   "
     auto& p1 = Controles[1];
-    for (const auto& [besturing, naam] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"SpeOppGrasL", "Oppervlakte grasland laag"},
-             {"SpeOppGrasN", "Oppervlakte grasland neutraal"},
-             {"SpeOppGrasH", "Oppervlakte grasland hoog"},
-             {"SpeOppBouwL", "Oppervlakte bouwland laag"},
-             {"SpeOppBouwN", "Oppervlakte bouwland neutraal"},
-             {"SpeOppBouwH", "Oppervlakte bouwland hoog"},
-             // The single totals, shown instead of the classes up to 2009 without BEP.
-             {"SpeOppGras", "Oppervlakte grasland"},
-             {"SpeOppBouw", "Oppervlakte bouwland"},
-             {"SpenKoe", "Aantal koeien"},
-         })
-        p1.push_back(Gevuld(besturing, naam));
+    VoegGevuldToe(p1, {{"SpeOppGrasL", "Oppervlakte grasland laag"},
+                       {"SpeOppGrasN", "Oppervlakte grasland neutraal"},
+                       {"SpeOppGrasH", "Oppervlakte grasland hoog"},
+                       {"SpeOppBouwL", "Oppervlakte bouwland laag"},
+                       {"SpeOppBouwN", "Oppervlakte bouwland neutraal"},
+                       {"SpeOppBouwH", "Oppervlakte bouwland hoog"},
+                       // The single totals, shown instead of the classes up to 2009 without BEP.
+                       {"SpeOppGras", "Oppervlakte grasland"},
+                       {"SpeOppBouw", "Oppervlakte bouwland"},
+                       {"SpenKoe", "Aantal koeien"}});
     p1.push_back(Keuze("CbxRas", "Ras koeien", 2));
-    for (const auto& [besturing, naam] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"SpenPink", "Aantal pinken"},
-             {"SpenKalf", "Aantal kalveren"},
-             {"SpeLftJvAan", "Aanvoerleeftijd kalveren"},
-             {"SpeLftJvAfv", "Afvoerleeftijd kalveren"},
-             {"SpeDrijfMk", "Percentage drijfmest mk"},
-             {"SpeDrijfKa", "Percentage drijfmest ka"},
-             {"SpeDrijfPi", "Percentage drijfmest pi"},
-         })
-        p1.push_back(Gevuld(besturing, naam));
-    for (const auto& [besturing, naam] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"SpeMelklev", "Melkleverantie"},
-             {"SpeVet", "Vetgehalte"},
-             {"SpeEiwit", "Eiwitgehalte"},
-             {"SpeUreum", "Melkureumgehalte"},
-         }) {
-        TControleItem i = Gevuld(besturing, naam);
-        i.Voorwaarde = MetKoeien;
-        p1.push_back(std::move(i));
-    }
+    VoegGevuldToe(p1, {{"SpenPink", "Aantal pinken"},
+                       {"SpenKalf", "Aantal kalveren"},
+                       {"SpeLftJvAan", "Aanvoerleeftijd kalveren"},
+                       {"SpeLftJvAfv", "Afvoerleeftijd kalveren"},
+                       {"SpeDrijfMk", "Percentage drijfmest mk"},
+                       {"SpeDrijfKa", "Percentage drijfmest ka"},
+                       {"SpeDrijfPi", "Percentage drijfmest pi"}});
+    VoegGevuldToe(p1,
+                  {{"SpeMelklev", "Melkleverantie"},
+                   {"SpeVet", "Vetgehalte"},
+                   {"SpeEiwit", "Eiwitgehalte"},
+                   {"SpeUreum", "Melkureumgehalte"}},
+                  MetKoeien);
     {
         TControleItem i;
         i.Soort = TControleSoort::Getal;
@@ -102,23 +103,20 @@ void TFrmHoofdFormulier::MaakControlesInvoer() {
         i.Voorwaarde = MetKoeien;
         p1.push_back(std::move(i));
     }
-    for (const auto& [besturing, naam] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"SpeMndWeidBMk", "Aantal maanden beperkt weiden"},
-             {"SpeMndWeidOMk", "Aantal maanden onbeperkt weiden"},
-             {"SpeMndZstvBMk", "Aantal maanden beperkt zstv"},
-             {"SpeMndZstvOMk", "Aantal maanden onbeperkt zstv"},
-             {"SpeUurWeidBMk", "Uren weidegang beperkt weiden"},
-             {"SpeUurWeidOMk", "Uren weidegang onbeperkt weiden"},
-             {"SpeMndWeidBKa", "Maanden weidegang beperkt kalveren"},
-             {"SpeMndWeidOKa", "Maanden weidegang onbeperkt kalveren"},
-             {"SpeMndWeidBPi", "Maanden weidegang beperkt pinken"},
-             {"SpeMndWeidOPi", "Maanden weidegang onbeperkt pinken"},
-             {"SpeUurWeidBKa", "Uren weidegang beperkt kalveren"},
-             {"SpeUurWeidOKa", "Uren weidegang onbeperkt kalveren"},
-             {"SpeUurWeidBPi", "Uren weidegang beperkt pinken"},
-             {"SpeUurWeidOPi", "Uren weidegang onbeperkt pinken"},
-         })
-        p1.push_back(Gevuld(besturing, naam));
+    VoegGevuldToe(p1, {{"SpeMndWeidBMk", "Aantal maanden beperkt weiden"},
+                       {"SpeMndWeidOMk", "Aantal maanden onbeperkt weiden"},
+                       {"SpeMndZstvBMk", "Aantal maanden beperkt zstv"},
+                       {"SpeMndZstvOMk", "Aantal maanden onbeperkt zstv"},
+                       {"SpeUurWeidBMk", "Uren weidegang beperkt weiden"},
+                       {"SpeUurWeidOMk", "Uren weidegang onbeperkt weiden"},
+                       {"SpeMndWeidBKa", "Maanden weidegang beperkt kalveren"},
+                       {"SpeMndWeidOKa", "Maanden weidegang onbeperkt kalveren"},
+                       {"SpeMndWeidBPi", "Maanden weidegang beperkt pinken"},
+                       {"SpeMndWeidOPi", "Maanden weidegang onbeperkt pinken"},
+                       {"SpeUurWeidBKa", "Uren weidegang beperkt kalveren"},
+                       {"SpeUurWeidOKa", "Uren weidegang onbeperkt kalveren"},
+                       {"SpeUurWeidBPi", "Uren weidegang beperkt pinken"},
+                       {"SpeUurWeidOPi", "Uren weidegang onbeperkt pinken"}});
     {
         // The months of grazing in a year, checked once the page is otherwise complete.
         // They speak when messages are asked for and when the user changes a month, never
@@ -177,42 +175,36 @@ void TFrmHoofdFormulier::MaakControlesInvoer() {
     // Page 6 "Input BEA  "
     auto& p6 = Controles[6];
     p6.push_back(Keuze("CbxTypeStal", "Type stal", 8));
-    for (const auto& [besturing, naam] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"SpeDrijfAfv", "Drijfmest afvoer"},
-             {"SpeDrijfAan", "Drijfmest aanvoer"},
-             {"SpeDrijfMais", "Drijfmest maisland"},
-             {"SpeDrijfBouw", "Drijfmest ov bouwland"},
-             {"SpeUreumBouw", "Ureum bouwland"},
-             {"SpeUreumGras", "Ureum grasland"},
-             {"SpeKasBouw", "Overige N-kunstmest bouwland"},
-             {"SpeKasGras", "Overige N-kunstmest grasland"},
-             {"SpeMethGras1", "Grasland: zodebemesten"},
-             {"SpeMethGras2", "Grasland: sleepvoeten"},
-             {"SpeMethGras3", "Grasland: sleufkouteren"},
-             {"SpeMethBouw1", "Bouwland: onderwerken"},
-             {"SpeMethBouw2", "Bouwland: sleepvoeten"},
-             {"SpeMethBouw3", "Bouwland: injecteren"},
-         })
-        p6.push_back(Gevuld(besturing, naam));
+    VoegGevuldToe(p6, {{"SpeDrijfAfv", "Drijfmest afvoer"},
+                       {"SpeDrijfAan", "Drijfmest aanvoer"},
+                       {"SpeDrijfMais", "Drijfmest maisland"},
+                       {"SpeDrijfBouw", "Drijfmest ov bouwland"},
+                       {"SpeUreumBouw", "Ureum bouwland"},
+                       {"SpeUreumGras", "Ureum grasland"},
+                       {"SpeKasBouw", "Overige N-kunstmest bouwland"},
+                       {"SpeKasGras", "Overige N-kunstmest grasland"},
+                       {"SpeMethGras1", "Grasland: zodebemesten"},
+                       {"SpeMethGras2", "Grasland: sleepvoeten"},
+                       {"SpeMethGras3", "Grasland: sleufkouteren"},
+                       {"SpeMethBouw1", "Bouwland: onderwerken"},
+                       {"SpeMethBouw2", "Bouwland: sleepvoeten"},
+                       {"SpeMethBouw3", "Bouwland: injecteren"}});
 
     // Page 7 "Input BEP  "
     auto& p7 = Controles[7];
-    for (const auto& [besturing, naam] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"SpeOppMaisH", "Snijmais: oppervlate HOOG"},
-             {"SpeOppMaisN", "Snijmais: oppervlate NEUTRAAL"},
-             {"SpeOppMaisL", "Snijmais: oppervlate LAAG"},
-             {"SpeAfvoerVgHoev", "Vers gras: afvoer hoev ds"},
-             {"SpeAfvoerGkHoev", "Graskuil: afvoer hoev ds"},
-             {"SpeAfvoerSmHoev", "Snijmais: afvoer hoev ds"},
-             {"SpeAfvoerVgP", "Vers gras: afvoer P-gehalte"},
-             {"SpeAfvoerGkP", "Graskuil: afvoer P-gehalte"},
-             {"SpeAfvoerSmP", "Snijmais: afvoer P-gehalte"},
-             {"SpeBEPnormGk1", "Grasland: norm 1 jaar geleden"},
-             {"SpeBEPnormGk2", "Grasland: norm 2 jaar geleden"},
-             {"SpeBEPnormSm1", "Snijmais: norm 1 jaar geleden"},
-             {"SpeBEPnormSm2", "Snijmais: norm 2 jaar geleden"},
-         })
-        p7.push_back(Gevuld(besturing, naam));
+    VoegGevuldToe(p7, {{"SpeOppMaisH", "Snijmais: oppervlate HOOG"},
+                       {"SpeOppMaisN", "Snijmais: oppervlate NEUTRAAL"},
+                       {"SpeOppMaisL", "Snijmais: oppervlate LAAG"},
+                       {"SpeAfvoerVgHoev", "Vers gras: afvoer hoev ds"},
+                       {"SpeAfvoerGkHoev", "Graskuil: afvoer hoev ds"},
+                       {"SpeAfvoerSmHoev", "Snijmais: afvoer hoev ds"},
+                       {"SpeAfvoerVgP", "Vers gras: afvoer P-gehalte"},
+                       {"SpeAfvoerGkP", "Graskuil: afvoer P-gehalte"},
+                       {"SpeAfvoerSmP", "Snijmais: afvoer P-gehalte"},
+                       {"SpeBEPnormGk1", "Grasland: norm 1 jaar geleden"},
+                       {"SpeBEPnormGk2", "Grasland: norm 2 jaar geleden"},
+                       {"SpeBEPnormSm1", "Snijmais: norm 1 jaar geleden"},
+                       {"SpeBEPnormSm2", "Snijmais: norm 2 jaar geleden"}});
 
     // Page 8 "Input BEN  "
     auto& p8 = Controles[8];
@@ -220,12 +212,9 @@ void TFrmHoofdFormulier::MaakControlesInvoer() {
     p8.push_back(Keuze("CbxMaisGrond", "Grondsoort snijmais", 2));
     p8.push_back(Keuze("CbxGrasGttrap", "Gttrap grasland", 2));
     p8.push_back(Keuze("CbxMaisGttrap", "Gttrap snijmais", 2));
-    for (const auto& [besturing, naam] : std::initializer_list<std::pair<const char*, const char*>>{
-             {"SpeToedNKmMais", "Snijmais: toedienin K-kunstmes"},
-             {"SpeMestVoor1jan", "Mestvoorraad: 1 januari"},
-             {"SpeMestVoor31dec", "Mestvoorraad: 31 december"},
-             {"SpeMestNgeh1jan", "N-gehalte mest: 1 januari"},
-             {"SpeMestNgeh31dec", "N-gehalte mest: 31 december"},
-         })
-        p8.push_back(Gevuld(besturing, naam));
+    VoegGevuldToe(p8, {{"SpeToedNKmMais", "Snijmais: toedienin K-kunstmes"},
+                       {"SpeMestVoor1jan", "Mestvoorraad: 1 januari"},
+                       {"SpeMestVoor31dec", "Mestvoorraad: 31 december"},
+                       {"SpeMestNgeh1jan", "N-gehalte mest: 1 januari"},
+                       {"SpeMestNgeh31dec", "N-gehalte mest: 31 december"}});
 }
