@@ -16,11 +16,11 @@ constexpr long double kP2O5PerP = 2.29L;
 constexpr long double kBouwlandNeutraal = 60;
 
 // kg P2O5 per ha added to the neutral figure by phosphate status (the differences of the
-// last year's use standards).
-long double CorrectieGras(char Klasse, const char* Wie) {
+// last year's use standards); only the low status differs between grass and arable land.
+long double Correctie(char Klasse, long double Laag, const char* Wie) {
     switch (Klasse) {
     case 'L':
-        return 10;
+        return Laag;
     case 'N':
         return 0;
     case 'H':
@@ -29,17 +29,11 @@ long double CorrectieGras(char Klasse, const char* Wie) {
         throw EModelFout(std::string(Wie) + ": Onbekende klasse: " + Klasse);
     }
 }
+long double CorrectieGras(char Klasse, const char* Wie) {
+    return Correctie(Klasse, 10, Wie);
+}
 long double CorrectieBouw(char Klasse, const char* Wie) {
-    switch (Klasse) {
-    case 'L':
-        return 15;
-    case 'N':
-        return 0;
-    case 'H':
-        return -10;
-    default:
-        throw EModelFout(std::string(Wie) + ": Onbekende klasse: " + Klasse);
-    }
+    return Correctie(Klasse, 15, Wie);
 }
 
 // A neutral figure with the class correction, never below 0; 0 without a figure.
