@@ -55,10 +55,11 @@ static void BM_AandeelVoerz(benchmark::State& state) {
 }
 BENCHMARK(BM_AandeelVoerz);
 
-// The whole BEX calculation of one farm, result texts included; with the argument 0 every
-// sub-result is computed afresh.
-static void BM_BerekenBex(benchmark::State& state) {
-    const TTvInvoer in = BexBedrijf();
+// The whole calculation of the BEX farm and of the farm with every module (BEX, ammonia,
+// phosphate, nitrogen), result texts included; with the argument 0 every sub-result is
+// computed afresh.
+static void BM_Bereken(benchmark::State& state, TTvInvoer (*boerderij)()) {
+    const TTvInvoer in = boerderij();
     TBedrijf b;
     b.Onthouden = state.range(0) != 0;
     for (auto _ : state) {
@@ -67,18 +68,5 @@ static void BM_BerekenBex(benchmark::State& state) {
         benchmark::DoNotOptimize(uit);
     }
 }
-BENCHMARK(BM_BerekenBex)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
-
-// The whole calculation of a farm with every module (BEX, ammonia, phosphate, nitrogen);
-// with the argument 0 every sub-result is computed afresh.
-static void BM_BerekenAlleModules(benchmark::State& state) {
-    const TTvInvoer in = AlleModulesBedrijf();
-    TBedrijf b;
-    b.Onthouden = state.range(0) != 0;
-    for (auto _ : state) {
-        TTvUitvoer uit{};
-        b.Bereken(in, uit);
-        benchmark::DoNotOptimize(uit);
-    }
-}
-BENCHMARK(BM_BerekenAlleModules)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Bereken, Bex, BexBedrijf)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Bereken, AlleModules, AlleModulesBedrijf)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);

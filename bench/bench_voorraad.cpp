@@ -67,13 +67,3 @@ static void BM_TypenInVolGrid(benchmark::State& state) {
 }
 // Concentrates (20 rows) and grass silage (15 rows, best silage and purchased share).
 BENCHMARK(BM_TypenInVolGrid)->Arg(4)->Arg(1)->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
