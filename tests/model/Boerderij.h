@@ -1,8 +1,9 @@
-// The farms of the model tests, a model set up from one, and a check on the exact message
-// of a model error.
+// The farms of the model tests, a model set up from one, a whole calculation, the decimal
+// sign of a test and a check on the exact message of a model error.
 #pragma once
 
 #include "Bedrijf_u.h"
+#include "Getallen.h"
 #include "Voorbeeldbedrijven.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,22 @@ inline TBedrijf Bedrijf(const TTvInvoer& in) {
     b.ZetInvoer(in);
     return b;
 }
+
+// The result record of a whole calculation; without remembering every sub-result is
+// computed afresh.
+inline TTvUitvoer Bereken(const TTvInvoer& in, bool onthouden = true) {
+    TBedrijf b;
+    b.Onthouden = onthouden;
+    TTvUitvoer uit{};
+    b.Bereken(in, uit);
+    return uit;
+}
+
+// The process-wide decimal sign for the length of a test; "." again afterwards.
+struct DecimaalTeken {
+    explicit DecimaalTeken(char c) { SetDecimalSeparator(c); }
+    ~DecimaalTeken() { SetDecimalSeparator('.'); }
+};
 
 // Runs f and expects the model error with exactly the given message.
 template <typename F> void ExpectFout(F&& f, const std::string& melding) {

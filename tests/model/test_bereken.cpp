@@ -10,14 +10,6 @@
 
 namespace {
 
-TTvUitvoer Bereken(const TTvInvoer& in, bool onthouden = true) {
-    TBedrijf b;
-    b.Onthouden = onthouden;
-    TTvUitvoer uit{};
-    b.Bereken(in, uit);
-    return uit;
-}
-
 // The result record with only its BEX block kept.
 TTvUitvoer AlleenBex(const TTvUitvoer& u) {
     TTvUitvoer b{};

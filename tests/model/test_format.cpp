@@ -1,16 +1,9 @@
-#include "Getallen.h"
+#include "Boerderij.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <string>
-
-namespace {
-struct DecimalSign {
-    explicit DecimalSign(char c) { SetDecimalSeparator(c); }
-    ~DecimalSign() { SetDecimalSeparator('.'); }
-};
-} // namespace
 
 struct FormatCase {
     const char* pattern;
@@ -21,7 +14,7 @@ struct FormatCase {
 class Formatter : public ::testing::TestWithParam<FormatCase> {};
 
 TEST_P(Formatter, HalvesAwayFromZeroOnTheDecimalValue) {
-    DecimalSign point('.');
+    DecimaalTeken point('.');
     EXPECT_EQ(FormatFloat(GetParam().pattern, GetParam().value), GetParam().expected);
 }
 
@@ -36,7 +29,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{"0.0", 1234567.25L, "1234567.3"}, FormatCase{"0.00", 7.0L, "7.00"},
                       FormatCase{"0.00", 0.001L, "0.00"}, FormatCase{"0", 42.0f, "42"},
                       FormatCase{"0", 0.5L, "1"}, FormatCase{"0", 1.5L, "2"},
-                      FormatCase{"0", 0.49999999999999999L, "0"}, FormatCase{"0", 9.1e18L, "9100000000000000000"},
+                      FormatCase{"0", 0.49999999999999999L, "0"},
+                      FormatCase{"0", 9.1e18L, "9100000000000000000"},
                       FormatCase{"0.00", 9.1e16L + 0.25L, "91000000000000000.25"},
                       FormatCase{"0", 1e20L, "100000000000000000000"},
                       FormatCase{"0.0", 3.4e38f, "339999995214436424907732413799364296704.0"}));
@@ -48,7 +42,7 @@ TEST(Formatter, NotANumberAndInfinity) {
 }
 
 TEST(Formatter, UsesTheProcessWideDecimalSign) {
-    DecimalSign comma(',');
+    DecimaalTeken comma(',');
     EXPECT_EQ(FormatFloat("0.0", 12.34L), "12,3");
     EXPECT_EQ(FormatFloat("0.00", -0.5L), "-0,50");
     EXPECT_EQ(FormatFloat("0", 12.5L), "13");
@@ -61,7 +55,7 @@ TEST(Formatter, RejectsUnknownPatternsAndSigns) {
 }
 
 TEST(PlusTekst, PlusOnlyAboveZero) {
-    DecimalSign point('.');
+    DecimaalTeken point('.');
     EXPECT_EQ(PlusTekst("0", 12.6L), "+13");
     EXPECT_EQ(PlusTekst("0", 0.3L), "+0");
     EXPECT_EQ(PlusTekst("0", -0.3L), "-0");
@@ -79,7 +73,7 @@ struct ParseCase {
 class Parser : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(Parser, StrictWithTheCurrentDecimalSign) {
-    DecimalSign s(GetParam().sign);
+    DecimaalTeken s(GetParam().sign);
     const auto v = TryStrToFloat(GetParam().text);
     ASSERT_EQ(v.has_value(), GetParam().ok) << GetParam().text;
     if (v) {
@@ -89,12 +83,11 @@ TEST_P(Parser, StrictWithTheCurrentDecimalSign) {
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, Parser,
-    ::testing::Values(ParseCase{'.', "12.5", true, 12.5}, ParseCase{'.', " -3 ", true, -3},
-                      ParseCase{'.', "+7", true, 7}, ParseCase{'.', "1.", true, 1}, ParseCase{'.', ".5", true, 0.5},
-                      ParseCase{'.', "1e3", true, 1000}, ParseCase{'.', "2.5E-1", true, 0.25},
-                      ParseCase{',', "12,5", true, 12.5}, ParseCase{',', "12.5", false, 0},
-                      ParseCase{'.', "12,5", false, 0}, ParseCase{'.', "", false, 0}, ParseCase{'.', "-", false, 0},
-                      ParseCase{'.', "1.2.3", false, 0}, ParseCase{'.', "abc", false, 0},
-                      ParseCase{'.', "12a", false, 0}, ParseCase{'.', "1e", false, 0},
-                      ParseCase{'.', "1e999", false, 0}, ParseCase{'.', "nan", false, 0},
-                      ParseCase{'.', "inf", false, 0}, ParseCase{'.', "0x10", false, 0}));
+    ::testing::Values(
+        ParseCase{'.', "12.5", true, 12.5}, ParseCase{'.', " -3 ", true, -3}, ParseCase{'.', "+7", true, 7},
+        ParseCase{'.', "1.", true, 1}, ParseCase{'.', ".5", true, 0.5}, ParseCase{'.', "1e3", true, 1000},
+        ParseCase{'.', "2.5E-1", true, 0.25}, ParseCase{',', "12,5", true, 12.5},
+        ParseCase{',', "12.5", false, 0}, ParseCase{'.', "12,5", false, 0}, ParseCase{'.', "", false, 0},
+        ParseCase{'.', "-", false, 0}, ParseCase{'.', "1.2.3", false, 0}, ParseCase{'.', "abc", false, 0},
+        ParseCase{'.', "12a", false, 0}, ParseCase{'.', "1e", false, 0}, ParseCase{'.', "1e999", false, 0},
+        ParseCase{'.', "nan", false, 0}, ParseCase{'.', "inf", false, 0}, ParseCase{'.', "0x10", false, 0}));
