@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -93,113 +95,59 @@ TTvUitvoer AlleenBex(const TTvUitvoer& u) {
 // 15 x 95 + 10 x 85 + 5 x 70 = 3125 kg.
 TEST(Bereken, CompleteBexFarmByHand) {
     const TTvUitvoer u = Bereken(BexBedrijf());
-    struct Tekst {
-        const char* naam;
-        const std::string& waarde;
-        const char* verwacht;
+    // The N and P2O5 texts.
+    const std::pair<const ars2*, std::array<const char*, 2>> perSoort[] = {
+        {&u.ExcrSpecExc, {"10537", "3998"}},     // 10536.52, 3998.00
+        {&u.ExcrSpecInc, {"10015", "3800"}},     // 10014.79, 3799.90
+        {&u.ExcrForf, {"11696", "4356"}},        // 11695.5, 4355.5
+        {&u.ExcrVoordeel, {"+1681", "+556"}},    // 11695.5 - 10014.79, 555.60
+        {&u.GebrNorm, {"8750", "3125"}},         //
+        {&u.MestafzForf, {"2946", "1231"}},      // 11695.5 - 8750 = 2945.5, 1230.5
+        {&u.MestafzSpec, {"1265", "675"}},       // 10014.79 - 8750, 674.90
+        {&u.MestafzVoordeel, {"+1681", "+556"}}, //
+        {&u.Efficientie, {"26", "32"}},          // 4154.97 / 16259.81 = 25.6 %, 1823.74 / 5785.74 = 31.5 %
+        {&u.PcVoordeelSpec, {"+14.4", "+12.8"}}, // 1680.71 / 11695.5, 555.60 / 4355.5
+        // 19428.57 x 8750 / 10014.79, 19428.57 x 3125 / 3799.90
+        {&u.MelkProdMax, {"16975", "15978"}},
     };
-    const std::vector<Tekst> teksten = {
-        {"ExcrSpecExc N", u.ExcrSpecExc[1], "10537"},   // 10536.52
-        {"ExcrSpecInc N", u.ExcrSpecInc[1], "10015"},   // 10014.79
-        {"ExcrForf N", u.ExcrForf[1], "11696"},         // 11695.5
-        {"ExcrVoordeel N", u.ExcrVoordeel[1], "+1681"}, // 11695.5 - 10014.79
-        {"ExcrForfDier cows N", u.ExcrForfDier[1][1], "112.4"},
-        {"ExcrForfDier heifers N", u.ExcrForfDier[2][1], "61.8"},
-        {"ExcrForfDier calves N", u.ExcrForfDier[3][1], "29.9"},
-        {"ExcrForfDier others N", u.ExcrForfDier[4][1], "10.2"},
-        {"GebrNorm N", u.GebrNorm[1], "8750"},
-        {"MestafzForf N", u.MestafzForf[1], "2946"}, // 11695.5 - 8750 = 2945.5
-        {"MestafzSpec N", u.MestafzSpec[1], "1265"}, // 10014.79 - 8750
-        {"MestafzVoordeel N", u.MestafzVoordeel[1], "+1681"},
-        {"Efficientie N", u.Efficientie[1], "26"},        // 4154.97 / 16259.81 = 25.6 %
-        {"ExcrSpecExc P2O5", u.ExcrSpecExc[2], "3998"},   // 3998.00
-        {"ExcrSpecInc P2O5", u.ExcrSpecInc[2], "3800"},   // 3799.90
-        {"ExcrForf P2O5", u.ExcrForf[2], "4356"},         // 4355.5
-        {"ExcrVoordeel P2O5", u.ExcrVoordeel[2], "+556"}, // 555.60
-        {"ExcrForfDier cows P2O5", u.ExcrForfDier[1][2], "42.6"},
-        {"ExcrForfDier heifers P2O5", u.ExcrForfDier[2][2], "22.3"},
-        {"ExcrForfDier calves P2O5", u.ExcrForfDier[3][2], "9.7"},
-        {"ExcrForfDier others P2O5", u.ExcrForfDier[4][2], "3.6"},
-        {"GebrNorm P2O5", u.GebrNorm[2], "3125"},
-        {"MestafzForf P2O5", u.MestafzForf[2], "1231"}, // 1230.5
-        {"MestafzSpec P2O5", u.MestafzSpec[2], "675"},  // 674.90
-        {"MestafzVoordeel P2O5", u.MestafzVoordeel[2], "+556"},
-        {"Efficientie P2O5", u.Efficientie[2], "32"}, // 1823.74 / 5785.74 = 31.5 %
-        // Ration of the herd: 650.71 million VEM, its need (64601 x 960 + 228230 x 932.73 +
-        // 180198 x 975.77 + 20000 x 1000 + 179404 x 1000.2 + 500 x 1100), over 672933 kg.
-        {"GehRantsoen VEM", u.GehRantsoen[1], "967"},
-        {"GehRantsoen RE", u.GehRantsoen[2], "151"},           // 101632 kg RE / 672933 kg
-        {"GehRantsoen N", u.GehRantsoen[3], "24.2"},           // 16259.81 kg N / 672933 kg
-        {"GehRantsoen P", u.GehRantsoen[4], "3.8"},            // 2526.52 kg P / 672933 kg
-        {"MelkPerHa", u.MelkPerHa, "19429"},                   // 680000 / 35
-        {"JvPer10Mk", u.JvPer10Mk, "6.9"},                     // 55 / 8
-        {"KvPer100kgMelk", u.KvPer100kgMelk, "26"},            // 179404 / 6800 = 26.4
-        {"PcVoordeelSpec N", u.PcVoordeelSpec[1], "+14.4"},    // 1680.71 / 11695.5
-        {"MelkProdMax N", u.MelkProdMax[1], "16975"},          // 19428.57 x 8750 / 10014.79
-        {"PcVoordeelSpec P2O5", u.PcVoordeelSpec[2], "+12.8"}, // 555.60 / 4355.5
-        {"MelkProdMax P2O5", u.MelkProdMax[2], "15978"},       // 19428.57 x 3125 / 3799.90
-        // Dry matter: fresh grass 64601, grass silage 228230, maize silage 180198,
-        // by-products 20000, milk powder 500 x 0.95, concentrates 179404 x 0.9 = 161464;
-        // together 654968 kg.
-        {"RantsVerbruik TOT", u.RantsVerbruik[0], "654968"},
-        {"RantsAandeel TOT", u.RantsAandeel[0], "100"},
-        {"RantsGehVem TOT", u.RantsGehVem[0], "994"}, // 650.71 million VEM / 654968
-        {"RantsGehRe TOT", u.RantsGehRe[0], "155"},   // 101632 kg RE / 654968
-        {"RantsGehVre TOT", u.RantsGehVre[0], "106"}, // 69697 kg VRE / 654968
-        {"RantsGehP TOT", u.RantsGehP[0], "3.9"},     // 2526.52 kg P / 654968
-        {"RantsReKvem TOT", u.RantsReKvem[0], "156"},
-        {"RantsPKvem TOT", u.RantsPKvem[0], "3.9"},
-        {"RantsVerbruik VG", u.RantsVerbruik[1], "64601"},
-        {"RantsAandeel VG", u.RantsAandeel[1], "10"}, // 9.9 %
-        {"RantsGehVem VG", u.RantsGehVem[1], "960"},
-        {"RantsGehRe VG", u.RantsGehRe[1], "209"},   // 6000 x 0.0348333
-        {"RantsGehVre VG", u.RantsGehVre[1], "174"}, // 209 x (0.0588 x 209 + 71.14) / 100
-        {"RantsGehP VG", u.RantsGehP[1], "4.5"},     // 960 x 0.00470312
-        {"RantsReKvem VG", u.RantsReKvem[1], "218"},
-        {"RantsPKvem VG", u.RantsPKvem[1], "4.7"},
-        {"RantsVerbruik GK", u.RantsVerbruik[2], "228230"},
-        {"RantsAandeel GK", u.RantsAandeel[2], "35"},
-        {"RantsGehVem GK", u.RantsGehVem[2], "933"}, // 307.15 million / 329303
-        {"RantsGehRe GK", u.RantsGehRe[2], "177"},
-        {"RantsGehVre GK", u.RantsGehVre[2], "114"},
-        {"RantsGehP GK", u.RantsGehP[2], "4.1"},
-        {"RantsReKvem GK", u.RantsReKvem[2], "190"},
-        {"RantsPKvem GK", u.RantsPKvem[2], "4.4"},
-        {"RantsVerbruik SM", u.RantsVerbruik[3], "180198"},
-        {"RantsAandeel SM", u.RantsAandeel[3], "28"},
-        {"RantsGehVem SM", u.RantsGehVem[3], "976"},
-        {"RantsGehRe SM", u.RantsGehRe[3], "72"},
-        {"RantsGehVre SM", u.RantsGehVre[3], "43"},
-        {"RantsGehP SM", u.RantsGehP[3], "2.1"},
-        {"RantsReKvem SM", u.RantsReKvem[3], "74"},
-        {"RantsPKvem SM", u.RantsPKvem[3], "2.1"},
-        {"RantsVerbruik NAT", u.RantsVerbruik[4], "20000"},
-        {"RantsAandeel NAT", u.RantsAandeel[4], "3"},
-        {"RantsGehVem NAT", u.RantsGehVem[4], "1000"},
-        {"RantsGehRe NAT", u.RantsGehRe[4], "200"},
-        {"RantsGehVre NAT", u.RantsGehVre[4], "150"},
-        {"RantsGehP NAT", u.RantsGehP[4], "5.0"},
-        {"RantsReKvem NAT", u.RantsReKvem[4], "200"},
-        {"RantsPKvem NAT", u.RantsPKvem[4], "5.0"},
-        {"RantsVerbruik MP", u.RantsVerbruik[5], "475"},
-        {"RantsAandeel MP", u.RantsAandeel[5], "0"},
-        {"RantsGehVem MP", u.RantsGehVem[5], "1100"},
-        {"RantsGehRe MP", u.RantsGehRe[5], "230"},
-        {"RantsGehVre MP", u.RantsGehVre[5], "200"},
-        {"RantsGehP MP", u.RantsGehP[5], "7.0"},
-        {"RantsReKvem MP", u.RantsReKvem[5], "209"}, // 230 / 1.1
-        {"RantsPKvem MP", u.RantsPKvem[5], "6.4"},
-        {"RantsVerbruik KV", u.RantsVerbruik[6], "161464"},
-        {"RantsAandeel KV", u.RantsAandeel[6], "25"},
-        {"RantsGehVem KV", u.RantsGehVem[6], "1000"},
-        {"RantsGehRe KV", u.RantsGehRe[6], "170"},
-        {"RantsGehVre KV", u.RantsGehVre[6], "120"},
-        {"RantsGehP KV", u.RantsGehP[6], "4.5"},
-        {"RantsReKvem KV", u.RantsReKvem[6], "170"},
-        {"RantsPKvem KV", u.RantsPKvem[6], "4.5"},
+    for (std::size_t r = 0; r < std::size(perSoort); ++r)
+        for (int s = 1; s <= 2; ++s)
+            EXPECT_EQ((*perSoort[r].first)[s], perSoort[r].second[static_cast<std::size_t>(s - 1)])
+                << r << " " << s;
+    // Norm per animal of the cows, heifers, calves and other animals.
+    const char* const perDier[4][2] = {{"112.4", "42.6"}, {"61.8", "22.3"}, {"29.9", "9.7"}, {"10.2", "3.6"}};
+    for (int c = 1; c <= 4; ++c)
+        for (int s = 1; s <= 2; ++s)
+            EXPECT_EQ(u.ExcrForfDier[c][s], perDier[c - 1][s - 1]) << c << " " << s;
+    // Ration of the herd: 650.71 million VEM, its need (64601 x 960 + 228230 x 932.73 +
+    // 180198 x 975.77 + 20000 x 1000 + 179404 x 1000.2 + 500 x 1100), over 672933 kg with
+    // 101632 kg RE, 16259.81 kg N and 2526.52 kg P.
+    EXPECT_EQ(u.GehRantsoen[1], "967");
+    EXPECT_EQ(u.GehRantsoen[2], "151");
+    EXPECT_EQ(u.GehRantsoen[3], "24.2");
+    EXPECT_EQ(u.GehRantsoen[4], "3.8");
+    EXPECT_EQ(u.MelkPerHa, "19429");   // 680000 / 35
+    EXPECT_EQ(u.JvPer10Mk, "6.9");     // 55 / 8
+    EXPECT_EQ(u.KvPer100kgMelk, "26"); // 179404 / 6800 = 26.4
+    // The ration by kind: dry matter used, its share, VEM, RE, VRE and P per kg dry matter,
+    // RE and P per kVEM. Dry matter: fresh grass 64601, grass silage 228230, maize silage
+    // 180198, by-products 20000, milk powder 500 x 0.95, concentrates 179404 x 0.9 = 161464;
+    // together 654968 kg with 650.71 million VEM, 101632 kg RE, 69697 kg VRE, 2526.52 kg P.
+    const ars06* figuren[8] = {&u.RantsVerbruik, &u.RantsAandeel, &u.RantsGehVem, &u.RantsGehRe,
+                               &u.RantsGehVre,   &u.RantsGehP,    &u.RantsReKvem, &u.RantsPKvem};
+    const char* const rantsoen[7][8] = {
+        {"654968", "100", "994", "155", "106", "3.9", "156", "3.9"}, // TOT
+        // VG, 9.9 %: RE 6000 x 0.0348333, VRE 209 x (0.0588 x 209 + 71.14) / 100, P 960 x 0.00470312
+        {"64601", "10", "960", "209", "174", "4.5", "218", "4.7"},
+        {"228230", "35", "933", "177", "114", "4.1", "190", "4.4"},  // GK: VEM 307.15 million / 329303
+        {"180198", "28", "976", "72", "43", "2.1", "74", "2.1"},     // SM
+        {"20000", "3", "1000", "200", "150", "5.0", "200", "5.0"},   // NAT
+        {"475", "0", "1100", "230", "200", "7.0", "209", "6.4"},     // MP: RE per kVEM 230 / 1.1
+        {"161464", "25", "1000", "170", "120", "4.5", "170", "4.5"}, // KV
     };
-    for (const Tekst& t : teksten)
-        EXPECT_EQ(t.waarde, t.verwacht) << t.naam;
+    for (int k = 0; k <= 6; ++k)
+        for (int f = 0; f < 8; ++f)
+            EXPECT_EQ((*figuren[f])[k], rantsoen[k][f]) << "kind " << k << ", figure " << f;
     // BEX only: nothing of the other modules.
     EXPECT_EQ(AlleenBex(u), u);
 }
@@ -243,38 +191,6 @@ TEST(Bereken, CompleteFarmWithEveryModuleByHand) {
         const char* verwacht;
     };
     const std::vector<Tekst> teksten = {
-        // Per farm, kg NH3.
-        {"EmNh3Stal B", u.EmNh3Stal[1], "951"},    // 951.48
-        {"EmNh3Omg B", u.EmNh3Omg[1], "991"},      // 990.72
-        {"EmNh3Omb B", u.EmNh3Omb[1], "59"},       // 58.56
-        {"EmNh3Kmg B", u.EmNh3Kmg[1], "212"},      // 211.57
-        {"EmNh3Kmb B", u.EmNh3Kmb[1], "13"},       // 12.89
-        {"EmNh3Beweid B", u.EmNh3Beweid[1], "50"}, // 50.04
-        {"EmNh3Tot B", u.EmNh3Tot[1], "2275"},     // 2275.25
-        // Per ha.
-        {"EmNh3Stal H", u.EmNh3Stal[2], "27.2"},    // 27.185
-        {"EmNh3Omg H", u.EmNh3Omg[2], "28.3"},      // 28.306
-        {"EmNh3Omb H", u.EmNh3Omb[2], "1.7"},       // 1.673
-        {"EmNh3Kmg H", u.EmNh3Kmg[2], "6.0"},       // 6.045
-        {"EmNh3Kmb H", u.EmNh3Kmb[2], "0.4"},       // 0.368
-        {"EmNh3Beweid H", u.EmNh3Beweid[2], "1.4"}, // 1.430
-        {"EmNh3Tot H", u.EmNh3Tot[2], "65.0"},      // 65.007
-        // Per ton of milk.
-        {"EmNh3Stal M", u.EmNh3Stal[3], "1.40"},     // 1.3992
-        {"EmNh3Omg M", u.EmNh3Omg[3], "1.46"},       // 1.4569
-        {"EmNh3Omb M", u.EmNh3Omb[3], "0.09"},       // 0.0861
-        {"EmNh3Kmg M", u.EmNh3Kmg[3], "0.31"},       // 0.3111
-        {"EmNh3Kmb M", u.EmNh3Kmb[3], "0.02"},       // 0.0190
-        {"EmNh3Beweid M", u.EmNh3Beweid[3], "0.07"}, // 0.0736
-        {"EmNh3Tot M", u.EmNh3Tot[3], "3.35"},       // 3.3460
-        // Per livestock unit.
-        {"EmNh3Stal G", u.EmNh3Stal[4], "9.6"},     // 9.643
-        {"EmNh3Omg G", u.EmNh3Omg[4], "10.0"},      // 10.041
-        {"EmNh3Omb G", u.EmNh3Omb[4], "0.6"},       // 0.593
-        {"EmNh3Kmg G", u.EmNh3Kmg[4], "2.1"},       // 2.144
-        {"EmNh3Kmb G", u.EmNh3Kmb[4], "0.1"},       // 0.131
-        {"EmNh3Beweid G", u.EmNh3Beweid[4], "0.5"}, // 0.507
-        {"EmNh3Tot G", u.EmNh3Tot[4], "23.1"},      // 23.059
         // Phosphate.
         {"P_excretie", u.P_excretie, "1730"},
         {"P_aanvoerkv", u.P_aanvoerkv, "911"},
@@ -327,6 +243,21 @@ TEST(Bereken, CompleteFarmWithEveryModuleByHand) {
     };
     for (const Tekst& t : teksten)
         EXPECT_EQ(t.waarde, t.verwacht) << t.naam;
+    // Ammonia of each source and the total, kg NH3 per farm, per ha, per ton of milk and per
+    // livestock unit.
+    const std::pair<const ars4*, std::array<const char*, 4>> ammoniak[] = {
+        {&u.EmNh3Stal, {"951", "27.2", "1.40", "9.6"}},  // 951.48, 27.185, 1.3992, 9.643
+        {&u.EmNh3Omg, {"991", "28.3", "1.46", "10.0"}},  // 990.72, 28.306, 1.4569, 10.041
+        {&u.EmNh3Omb, {"59", "1.7", "0.09", "0.6"}},     // 58.56, 1.673, 0.0861, 0.593
+        {&u.EmNh3Kmg, {"212", "6.0", "0.31", "2.1"}},    // 211.57, 6.045, 0.3111, 2.144
+        {&u.EmNh3Kmb, {"13", "0.4", "0.02", "0.1"}},     // 12.89, 0.368, 0.0190, 0.131
+        {&u.EmNh3Beweid, {"50", "1.4", "0.07", "0.5"}},  // 50.04, 1.430, 0.0736, 0.507
+        {&u.EmNh3Tot, {"2275", "65.0", "3.35", "23.1"}}, // 2275.25, 65.007, 3.3460, 23.059
+    };
+    for (std::size_t r = 0; r < std::size(ammoniak); ++r)
+        for (int e = 1; e <= 4; ++e)
+            EXPECT_EQ((*ammoniak[r].first)[e], ammoniak[r].second[static_cast<std::size_t>(e - 1)])
+                << r << " " << e;
 
     // The figures only the dump reads.
     EXPECT_NEAR(u.N_Opname_vee, 16259.81, 0.01);
