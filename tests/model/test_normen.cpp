@@ -49,18 +49,6 @@ INSTANTIATE_TEST_SUITE_P(
                       NormCase{2012, 5.98f, 3396.6f, 1748.1f},   // 400 + 568.1 + 340 + 440
                       NormCase{2016, 5.98f, 3396.6f, 1628.2f})); // 400 + 538.2 + 320 + 370
 
-TEST(Gebruiksnorm, DerogationFromSeventyPerCentGrassland) {
-    TTvInvoer in = Melkvee();
-    in.OppGrasN = 7;
-    in.OppBouwN = 3;
-    TBedrijf b = Bedrijf(in);
-    EXPECT_EQ(b.PercentageGras(), 70);
-    EXPECT_TRUE(b.Derogatie());
-    in.OppGrasN = 6.99f;
-    b = Bedrijf(in);
-    EXPECT_FALSE(b.Derogatie());
-}
-
 TEST(Gebruiksnorm, FarmWithoutLand) {
     const TBedrijf b = Bedrijf(BexBedrijf());
     TTvInvoer in = BexBedrijf();
