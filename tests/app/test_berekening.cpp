@@ -5,6 +5,7 @@
 #include "StaticText.h"
 #include "Tarvolingrade_u.h"
 #include "TestOmgeving.h"
+#include "Venster.h"
 #include "Voorbeeldbedrijf.h"
 #include "VoorraadGrid.h"
 
@@ -31,48 +32,20 @@
 namespace {
 enum { Gk = 1, Sm = 2, Nat = 3, Kv = 4, Mp = 5 };
 
-class BerekeningTest : public ::testing::Test {
+class BerekeningTest : public VensterTest {
 protected:
     void SetUp() override {
-        w = std::make_unique<TFrmHoofdFormulier>(omg.Omgeving());
-        w->Afsluiten = [] {};
+        Maak();
         // Counts the model's calls; the model itself still calculates.
         auto model = w->Rekenmodel;
         w->Rekenmodel = [this, model](const TTvInvoer& in, TTvUitvoer& uit) {
             ++modelAanroepen;
             model(in, uit);
         };
-        omg.Berichten->Lijst.clear();
     }
-    void TearDown() override { SetDecimalSeparator('.'); }
     void Toon() {
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-        QCoreApplication::processEvents();
+        VensterTest::Toon();
         omg.Berichten->Lijst.clear();
-    }
-    QStringList Meldingen(TBerichtSoort soort) const {
-        QStringList t;
-        for (const auto& b : omg.Berichten->Lijst)
-            if (b.Soort == soort) t << b.Tekst;
-        return t;
-    }
-    QStringList Meldingen() const {
-        QStringList t;
-        for (const auto& b : omg.Berichten->Lijst)
-            t << b.Tekst;
-        return t;
-    }
-    int Pagina() const { return w->TabTarvolingrader->currentIndex(); }
-    QLabel* L(const QString& naam) const {
-        auto* l = w->findChild<QLabel*>(naam);
-        EXPECT_NE(l, nullptr) << naam.toStdString();
-        return l;
-    }
-    QString T(const QString& naam) const {
-        const QLabel* l = L(naam);
-        return l ? l->text() : QString();
     }
     QColor Kleur(const QString& naam) const {
         const QLabel* l = L(naam);
@@ -85,8 +58,6 @@ protected:
         w->EdtPlaats->setText("Ergens");
     }
 
-    TTestOmgeving omg;
-    std::unique_ptr<TFrmHoofdFormulier> w;
     int modelAanroepen = 0;
 };
 

@@ -2,6 +2,7 @@
 #include "NumEdit.h"
 #include "Tarvolingrade_u.h"
 #include "TestOmgeving.h"
+#include "Venster.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,19 +12,8 @@
 #include <gtest/gtest.h>
 
 namespace {
-class ControleTest : public ::testing::Test {
+class ControleTest : public VensterTest {
 protected:
-    void SetUp() override {
-        w = std::make_unique<TFrmHoofdFormulier>(omg.Omgeving());
-        w->Afsluiten = [] {};
-        omg.Berichten->Lijst.clear();
-    }
-    QStringList Teksten() const {
-        QStringList t;
-        for (const auto& b : omg.Berichten->Lijst)
-            t << b.Tekst;
-        return t;
-    }
     TControleItem Item(TControleSoort soort, const char* besturing, const char* naam, double min = 0,
                        double max = 0) {
         TControleItem i;
@@ -34,8 +24,6 @@ protected:
         i.Max = max;
         return i;
     }
-    TTestOmgeving omg;
-    std::unique_ptr<TFrmHoofdFormulier> w;
 };
 
 TEST_F(ControleTest, EveryKindOfItemWithItsMessage) {
@@ -61,10 +49,10 @@ TEST_F(ControleTest, EveryKindOfItemWithItsMessage) {
     EXPECT_TRUE(omg.Berichten->Lijst.empty()); // silent check
 
     w->ControleerPagina(1, true);
-    EXPECT_EQ(Teksten(), QStringList({"Aantal koeien was not filled in or has no current value",
-                                      "Ras koeien was not filled in or has no current value",
-                                      "Vetgehalte has no current value(s)",
-                                      "Graasdieren aanwezig was not filled in or has no current value"}));
+    EXPECT_EQ(Meldingen(), QStringList({"Aantal koeien was not filled in or has no current value",
+                                        "Ras koeien was not filled in or has no current value",
+                                        "Vetgehalte has no current value(s)",
+                                        "Graasdieren aanwezig was not filled in or has no current value"}));
 
     w->SpenKoe->setText(QStringLiteral("0")); // 0 is filled
     w->CbxRas->setCurrentIndex(2);
@@ -94,7 +82,7 @@ TEST_F(ControleTest, HiddenControlsAndConditionsAreSkipped) {
     w->Diercategorie = QStringLiteral("MK");
     w->ControleerPagina(1, true);
     EXPECT_FALSE(w->TabbladOK[1]);
-    EXPECT_EQ(Teksten(), QStringList({"Melkleverantie was not filled in or has no current value"}));
+    EXPECT_EQ(Meldingen(), QStringList({"Melkleverantie was not filled in or has no current value"}));
 }
 
 TEST_F(ControleTest, OwnItemsSeeWhetherEarlierItemsPassed) {

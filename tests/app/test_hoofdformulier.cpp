@@ -3,6 +3,7 @@
 #include "StaticText.h"
 #include "Tarvolingrade_u.h"
 #include "TestOmgeving.h"
+#include "Venster.h"
 
 #include <QAction>
 #include <QApplication>
@@ -28,24 +29,11 @@
 #include <stdexcept>
 
 namespace {
-class HoofdFormulierTest : public ::testing::Test {
+// Each test makes the window itself, after what it writes to the settings file.
+class HoofdFormulierTest : public VensterTest {
 protected:
-    void Maak() {
-        w = std::make_unique<TFrmHoofdFormulier>(omg.Omgeving());
-        w->Afsluiten = [this] { ++afgesloten; };
-    }
-    // Shows the window and makes it the active one, as the start window's OK does.
-    void Toon() {
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-        QCoreApplication::processEvents();
-    }
+    void SetUp() override {}
     QString IniTekst() const { return QString::fromUtf8(omg.Lees(omg.IniNaastProgramma())); }
-
-    TTestOmgeving omg;
-    std::unique_ptr<TFrmHoofdFormulier> w;
-    int afgesloten = 0;
 };
 
 TEST_F(HoofdFormulierTest, VeertienTabbladenMetHunOpschriften) {

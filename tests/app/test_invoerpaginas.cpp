@@ -5,6 +5,8 @@
 #include "StaticText.h"
 #include "Tarvolingrade_u.h"
 #include "TestOmgeving.h"
+#include "Venster.h"
+#include "Voorbeeldbedrijf.h"
 
 #include "Excretion.h"
 #include "Getallen.h"
@@ -27,27 +29,8 @@
 #include <map>
 
 namespace {
-class InvoerTest : public ::testing::Test {
+class InvoerTest : public VensterTest {
 protected:
-    void SetUp() override {
-        w = std::make_unique<TFrmHoofdFormulier>(omg.Omgeving());
-        w->Afsluiten = [] {};
-        omg.Berichten->Lijst.clear();
-    }
-    // Replaces the edit's text by typing, as a user who selects all and types over it.
-    static void Typ(NumEdit* e, const QString& tekst) {
-        QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
-        if (tekst.isEmpty())
-            QTest::keyClick(e, Qt::Key_Backspace);
-        else
-            QTest::keyClicks(e, tekst);
-    }
-    QStringList Meldingen() const {
-        QStringList t;
-        for (const auto& b : omg.Berichten->Lijst)
-            t << b.Tekst;
-        return t;
-    }
     static bool Zichtbaar(const QWidget* c) { return ZelfZichtbaar(c); }
     // A complete herd page of dairy cows.
     void VulPagina1() {
@@ -69,9 +52,6 @@ protected:
         KiesAlsGebruiker(w->CbxModule, w->CbxModule->count() - 1);
         ASSERT_EQ(w->Diercategorie, "JV");
     }
-
-    TTestOmgeving omg;
-    std::unique_ptr<TFrmHoofdFormulier> w;
 };
 
 // --- Page 0: module choice and year ---

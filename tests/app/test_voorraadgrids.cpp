@@ -3,6 +3,8 @@
 #include "Getallen.h"
 #include "Tarvolingrade_u.h"
 #include "TestOmgeving.h"
+#include "Venster.h"
+#include "Voorbeeldbedrijf.h"
 #include "VoorraadGrid.h"
 
 #include <QApplication>
@@ -22,33 +24,14 @@ enum { Begin = 1, Aanleg = 2, Eind = 3 };
 enum { Gk = 1, Sm = 2, Nat = 3, Kv = 4, Mp = 5 };
 enum { BEX = 0, BEX_BEA = 1, BEX_BEP = 2, BEX_BEA_BEP = 3 };
 
-class VoorraadTest : public ::testing::Test {
+class VoorraadTest : public VensterTest {
 protected:
-    void SetUp() override {
-        w = std::make_unique<TFrmHoofdFormulier>(omg.Omgeving());
-        w->Afsluiten = [] {};
-        omg.Berichten->Lijst.clear();
-    }
-    void TearDown() override { SetDecimalSeparator('.'); }
-
     TVoorraadGrid* G(int moment, int soort) const { return w->VoorraadGrids[moment][soort]; }
     // Opens the cell editor as a double click does: its text selected.
     QLineEdit* Open(TVoorraadGrid* g, int kolom, int rij) {
         g->setCurrentCell(rij - 1, kolom);
         g->editItem(g->item(rij - 1, kolom));
         return g->Editor();
-    }
-    // Types into a cell, key by key, and closes the editor.
-    void Typ(TVoorraadGrid* g, int kolom, int rij, const QString& tekst) {
-        QLineEdit* e = Open(g, kolom, rij);
-        ASSERT_NE(e, nullptr) << kolom << "," << rij;
-        QTest::keyClicks(e, tekst);
-        g->SluitEditor();
-    }
-    // Types a batch from column 1 on; empty texts are skipped.
-    void Regel(TVoorraadGrid* g, int rij, const QStringList& cellen) {
-        for (int i = 0; i < cellen.size(); ++i)
-            if (!cellen[i].isEmpty()) Typ(g, i + 1, rij, cellen[i]);
     }
     QString Cel(int moment, int soort, int kolom, int rij) const {
         return G(moment, soort)->Cells(kolom, rij);
@@ -58,28 +41,22 @@ protected:
         return l ? l->text() : QStringLiteral("<no label ") + naam + ">";
     }
     QStringList Meldingen(TBerichtSoort soort = TBerichtSoort::Fout) const {
-        QStringList t;
-        for (const auto& b : omg.Berichten->Lijst)
-            if (b.Soort == soort) t << b.Tekst;
-        return t;
+        return omg.Berichten->Teksten(soort);
     }
     void Module(int index) { KiesAlsGebruiker(w->CbxModule, index); }
     // A stock page that passes: grass and maize silage batches (crude ash with BEA).
     void VulPagina(int moment) {
         const QString as = w->ModuleBEA ? QStringLiteral("100") : QString();
-        Regel(G(moment, Gk), 1, {"Kuil A", "1000", "900", "150", "", "4", as});
-        Regel(G(moment, Sm), 1, {"Mais", "2000", "950", "70", "", "2", as});
+        TypRegel(G(moment, Gk), 1, {"Kuil A", "1000", "900", "150", "", "4", as});
+        TypRegel(G(moment, Sm), 1, {"Mais", "2000", "950", "70", "", "2", as});
     }
-
-    TTestOmgeving omg;
-    std::unique_ptr<TFrmHoofdFormulier> w;
 };
 
 // --- Totals ---
 
 TEST_F(VoorraadTest, TotalenEnGemiddeldenVanTweePartijen) {
-    Regel(G(Begin, Gk), 1, {"Kuil A", "1000", "900", "120", "", "4"});
-    Regel(G(Begin, Gk), 2, {"Kuil B", "3000", "1000", "160", "", "5"});
+    TypRegel(G(Begin, Gk), 1, {"Kuil A", "1000", "900", "120", "", "4"});
+    TypRegel(G(Begin, Gk), 2, {"Kuil B", "3000", "1000", "160", "", "5"});
     EXPECT_EQ(L("LblBeginGkHoev"), "4000");
     EXPECT_EQ(L("LblBeginGkVem"), "975");
     EXPECT_EQ(L("LblBeginGkRe"), "150");
@@ -93,14 +70,14 @@ TEST_F(VoorraadTest, TotalenEnGemiddeldenVanTweePartijen) {
     EXPECT_FALSE(w->LblTotaal[Begin][Gk][7]->isVisibleTo(w->LblTotaal[Begin][Gk][7]->parentWidget()));
     EXPECT_TRUE(Meldingen().isEmpty());
     // The opening-stock concentrates amount keeps its own spelling.
-    Regel(G(Begin, Kv), 1, {"Brok", "500", "940"});
+    TypRegel(G(Begin, Kv), 1, {"Brok", "500", "940"});
     EXPECT_EQ(L("LblBeginKVHoev"), "500");
     EXPECT_EQ(L("LblBeginKvVem"), "940");
 }
 
 TEST_F(VoorraadTest, TotalenMetDeDecimaleKomma) {
     SetDecimalSeparator(',');
-    Regel(G(Eind, Mp), 1, {"Poeder", "10,5", "2000", "", "32"});
+    TypRegel(G(Eind, Mp), 1, {"Poeder", "10,5", "2000", "", "32"});
     EXPECT_EQ(Cel(Eind, Mp, 4, 1), "204,2");
     EXPECT_EQ(L("LblEindMpHoev"), "11");
     EXPECT_EQ(L("LblEindMpN"), "32,00");
@@ -122,8 +99,8 @@ class ReNTest : public VoorraadTest, public ::testing::WithParamInterface<Koppel
 TEST_P(ReNTest, ReEnNVolgenElkaar) {
     const KoppelGeval g = GetParam();
     for (int m = Begin; m <= Eind; ++m) {
-        Regel(G(m, g.Soort), 1, {"Partij", "100"});
-        Typ(G(m, g.Soort), g.Kolom, 1, QString::fromLatin1(g.Tekst));
+        TypRegel(G(m, g.Soort), 1, {"Partij", "100"});
+        TypCel(G(m, g.Soort), g.Kolom, 1, QString::fromLatin1(g.Tekst));
         EXPECT_EQ(Cel(m, g.Soort, g.Partner, 1), g.Verwacht) << m;
         // Emptying the typed cell empties its partner.
         QLineEdit* e = Open(G(m, g.Soort), g.Kolom, 1);
@@ -165,18 +142,18 @@ TEST_F(VoorraadTest, OngeldigTekenWordtGeweigerd) {
 }
 
 TEST_F(VoorraadTest, StreepjeAlleenInDeHoeveelheid) {
-    Typ(G(Aanleg, Gk), 2, 1, "-");
-    Typ(G(Aanleg, Gk), 3, 1, "-");
+    TypCel(G(Aanleg, Gk), 2, 1, "-");
+    TypCel(G(Aanleg, Gk), 3, 1, "-");
     EXPECT_EQ(Cel(Aanleg, Gk, 2, 1), "-");
     EXPECT_EQ(Cel(Aanleg, Gk, 3, 1), "");
     EXPECT_EQ(Meldingen(), QStringList({"- is geen geldige waarde"}));
-    Typ(G(Aanleg, Gk), 2, 2, "-500");
+    TypCel(G(Aanleg, Gk), 2, 2, "-500");
     EXPECT_EQ(L("LblAanlegGkHoev"), "-500");
 }
 
 TEST_F(VoorraadTest, GetalMetHetAndereDecimaaltekenWordtGeweigerd) {
     SetDecimalSeparator(',');
-    Typ(G(Begin, Kv), 2, 1, "1.5");
+    TypCel(G(Begin, Kv), 2, 1, "1.5");
     EXPECT_EQ(Cel(Begin, Kv, 2, 1), "15");
     EXPECT_EQ(Meldingen(), QStringList({"1. is geen geldige waarde"}));
 }
@@ -215,7 +192,7 @@ TEST_F(VoorraadTest, OngeldigeTekstUitEenBestandKanWordenGewist) {
 }
 
 TEST_F(VoorraadTest, CelHoogstensHonderdTekens) {
-    Typ(G(Begin, Nat), 1, 1, QString(130, QLatin1Char('x')));
+    TypCel(G(Begin, Nat), 1, 1, QString(130, QLatin1Char('x')));
     EXPECT_EQ(Cel(Begin, Nat, 1, 1).size(), 100);
 }
 
@@ -236,9 +213,9 @@ TEST_F(VoorraadTest, EnterBewaartDeGetypteTekst) {
 // --- Grid check ---
 
 TEST_F(VoorraadTest, VerlatenMeldtDeFoutenRegelVoorRegel) {
-    Regel(G(Begin, Sm), 1, {"Kuil A", "1000", "", "80", "", "3"});
-    Regel(G(Begin, Sm), 2, {"", "500", "1501", "80", "", "3"});
-    Regel(G(Begin, Sm), 3, {"Kuil C", "500", "1500", "10", "", "50"});
+    TypRegel(G(Begin, Sm), 1, {"Kuil A", "1000", "", "80", "", "3"});
+    TypRegel(G(Begin, Sm), 2, {"", "500", "1501", "80", "", "3"});
+    TypRegel(G(Begin, Sm), 3, {"Kuil C", "500", "1500", "10", "", "50"});
     EXPECT_TRUE(Meldingen().isEmpty()); // the cell editor checks silently
     EXPECT_FALSE(w->GridOK[3][Sm]);
     EXPECT_FALSE(w->TabbladOK[3]);
@@ -247,8 +224,8 @@ TEST_F(VoorraadTest, VerlatenMeldtDeFoutenRegelVoorRegel) {
               QStringList({"VEM content was not filled for Kuil A", "Description was not filled for batch 2",
                            "VEM content is outside the interval [500..1500] for "}));
     // Bounds are valid values.
-    Typ(G(Begin, Sm), 3, 1, "500");
-    Typ(G(Begin, Sm), 1, 2, "Kuil B");
+    TypCel(G(Begin, Sm), 3, 1, "500");
+    TypCel(G(Begin, Sm), 1, 2, "Kuil B");
     QLineEdit* e = Open(G(Begin, Sm), 3, 2);
     QTest::keyClick(e, Qt::Key_End);
     QTest::keyClick(e, Qt::Key_Backspace);
@@ -281,14 +258,14 @@ TEST_F(VoorraadTest, FocusUitHetGridControleertMetMeldingen) {
 }
 
 TEST_F(VoorraadTest, RuwAsWordtAlleenMetBEAGecontroleerd) {
-    Regel(G(Aanleg, Gk), 1, {"Kuil", "1000", "900", "150", "", "4"});
+    TypRegel(G(Aanleg, Gk), 1, {"Kuil", "1000", "900", "150", "", "4"});
     EXPECT_TRUE(w->GridOK[4][Gk]);
     Module(BEX_BEA);
     w->ControleerPagina(4, false);
     EXPECT_FALSE(w->GridOK[4][Gk]);
     EXPECT_TRUE(G(Aanleg, Gk)->isColumnHidden(8));
     EXPECT_FALSE(G(Aanleg, Gk)->isColumnHidden(7));
-    Typ(G(Aanleg, Gk), 7, 1, "110");
+    TypCel(G(Aanleg, Gk), 7, 1, "110");
     EXPECT_TRUE(w->GridOK[4][Gk]);
     EXPECT_EQ(L("LblAanlegGkRas"), "110");
     Module(BEX);
@@ -299,12 +276,12 @@ TEST_F(VoorraadTest, RuwAsWordtAlleenMetBEAGecontroleerd) {
 
 TEST_F(VoorraadTest, BesteKuilVanDeVoorraadtoename) {
     Module(BEX_BEA);
-    Regel(G(Aanleg, Gk), 1, {"Kuil 1", "1000", "900", "120", "", "4"});
+    TypRegel(G(Aanleg, Gk), 1, {"Kuil 1", "1000", "900", "120", "", "4"});
     // No batch above 130: the labels repeat the totals.
     EXPECT_EQ(L("LblAanlegGkVemMax"), "900");
     EXPECT_EQ(L("LblAanlegGkReMax"), "120");
     EXPECT_EQ(L("LblAanlegGkNMax"), "19.20");
-    Regel(G(Aanleg, Gk), 2, {"Kuil 2", "3000", "1000", "150", "", "5", "90"});
+    TypRegel(G(Aanleg, Gk), 2, {"Kuil 2", "3000", "1000", "150", "", "5", "90"});
     EXPECT_EQ(L("LblAanlegGkVem"), "975");
     EXPECT_EQ(L("LblAanlegGkVemMax"), "1000");
     EXPECT_EQ(L("LblAanlegGkReMax"), "150");
@@ -320,7 +297,7 @@ TEST_F(VoorraadTest, BesteKuilVanDeVoorraadtoename) {
     EXPECT_EQ(L("LblAanlegGkReMax"), L("LblAanlegGkRe"));
     EXPECT_EQ(L("LblAanlegGkReMax"), "128");
     // Only the stock increase has them.
-    Regel(G(Begin, Gk), 1, {"Kuil", "1000", "900", "150"});
+    TypRegel(G(Begin, Gk), 1, {"Kuil", "1000", "900", "150"});
     EXPECT_EQ(L("LblAanlegGkReMax"), "128");
 }
 
@@ -332,9 +309,9 @@ TEST_F(VoorraadTest, AankoopaandeelVanDeKuilen) {
     EXPECT_EQ(vak->toolTip(),
               QString::fromUtf8(
                   "Standard \u2018purchase\u2019 is checked. This can be changed. Do this carefully!"));
-    Regel(G(Aanleg, Sm), 1, {"Eigen", "6000", "950", "70", "", "2"});
-    Regel(G(Aanleg, Sm), 2, {"Gekocht", "2000", "1000", "80", "", "3"});
-    Regel(G(Aanleg, Sm), 3, {"Ook gekocht", "2000", "900", "60", "", "2"});
+    TypRegel(G(Aanleg, Sm), 1, {"Eigen", "6000", "950", "70", "", "2"});
+    TypRegel(G(Aanleg, Sm), 2, {"Gekocht", "2000", "1000", "80", "", "3"});
+    TypRegel(G(Aanleg, Sm), 3, {"Ook gekocht", "2000", "900", "60", "", "2"});
     EXPECT_EQ(L("LblAanlegAkSmHoev"), "0");
     QTest::mouseClick(vak, Qt::LeftButton);
     QTest::mouseClick(w->findChild<QCheckBox*>("ChkAanlegSm3"), Qt::LeftButton);
@@ -346,7 +323,7 @@ TEST_F(VoorraadTest, AankoopaandeelVanDeKuilen) {
     EXPECT_EQ(L("LblAanlegAkSmP"), "2.50");
     EXPECT_EQ(L("LblAanlegSmHoev"), "10000");
     // Opening stock: amount and P only.
-    Regel(G(Begin, Gk), 1, {"Kuil", "500", "900", "150", "", "4"});
+    TypRegel(G(Begin, Gk), 1, {"Kuil", "500", "900", "150", "", "4"});
     QTest::mouseClick(w->findChild<QCheckBox*>("ChkBeginGk1"), Qt::LeftButton);
     EXPECT_EQ(L("LblBeginAkGkHoev"), "500");
     EXPECT_EQ(L("LblBeginAkGkP"), "4.00");
@@ -366,9 +343,9 @@ TEST_F(VoorraadTest, InklappenSluitDeGevuldeRegelsAaneen) {
     QTest::mouseClick(w->BtnUitklappen[Begin][Kv], Qt::LeftButton);
     EXPECT_FALSE(g->Ingeklapt);
     EXPECT_GT(g->height(), ingeklapt);
-    Regel(g, 2, {"Brok 2", "200", "940"});
-    Regel(g, 5, {"Brok 5", "500", "1000"});
-    Regel(g, 7, {"", "0", "1000"}); // no description, amount 0: dropped
+    TypRegel(g, 2, {"Brok 2", "200", "940"});
+    TypRegel(g, 5, {"Brok 5", "500", "1000"});
+    TypRegel(g, 7, {"", "0", "1000"}); // no description, amount 0: dropped
     QTest::mouseClick(w->BtnInklappen[Begin][Kv], Qt::LeftButton);
     EXPECT_TRUE(g->Ingeklapt);
     EXPECT_EQ(g->height(), ingeklapt);
@@ -387,8 +364,8 @@ TEST_F(VoorraadTest, TypeEnAankoopBlijvenBijHunPartij) {
     Module(BEX_BEA_BEP);
     // Wet by-products: a batch in row 4 with its type, row 2 with another.
     TVoorraadGrid* nat = G(Eind, Nat);
-    Regel(nat, 2, {"Pulp", "1000", "1100", "100"});
-    Regel(nat, 4, {"Bostel", "2000", "1000", "100"});
+    TypRegel(nat, 2, {"Pulp", "1000", "1100", "100"});
+    TypRegel(nat, 4, {"Bostel", "2000", "1000", "100"});
     EXPECT_EQ(Cel(Eind, Nat, 8, 4), "60"); // no type chosen: "Overig"
     EXPECT_EQ(w->NatProductNr[Eind][4], 0);
     KiesAlsGebruiker(w->findChild<QComboBox*>("CbxEindNat4"), 9);  // Bierbostel
@@ -411,7 +388,7 @@ TEST_F(VoorraadTest, TypeEnAankoopBlijvenBijHunPartij) {
 
     // Silage: the purchased batch in row 3 moves up to row 1, with its flag and its box.
     TVoorraadGrid* gk = G(Eind, Gk);
-    Regel(gk, 3, {"Gekocht", "1000", "900", "150", "", "4"});
+    TypRegel(gk, 3, {"Gekocht", "1000", "900", "150", "", "4"});
     QTest::mouseClick(w->findChild<QCheckBox*>("ChkEindGk3"), Qt::LeftButton);
     EXPECT_EQ(L("LblEindAkGkHoev"), "1000");
     w->InklappenStringGrid(gk);
@@ -427,7 +404,7 @@ TEST_F(VoorraadTest, TypeEnAankoopBlijvenBijHunPartij) {
 TEST_F(VoorraadTest, AlleVijftienWisknoppenWerken) {
     for (int m = Begin; m <= Eind; ++m)
         for (int k = Gk; k <= Mp; ++k) {
-            Regel(G(m, k), 1, {"Partij", "100", "1000"});
+            TypRegel(G(m, k), 1, {"Partij", "100", "1000"});
             ASSERT_EQ(w->LblTotaal[m][k][1]->text(), "100");
             QTest::mouseClick(w->BtnWissen[m][k], Qt::LeftButton);
             EXPECT_EQ(Cel(m, k, 1, 1), "") << m << k;
@@ -440,16 +417,16 @@ TEST_F(VoorraadTest, AlleVijftienWisknoppenWerken) {
 }
 
 TEST_F(VoorraadTest, KopierenVanEindNaarBeginNaarAanlegNaarEind) {
-    Regel(G(Eind, Gk), 2, {"Restant", "800", "880", "140", "", "4"});
+    TypRegel(G(Eind, Gk), 2, {"Restant", "800", "880", "140", "", "4"});
     QTest::mouseClick(w->BtnKopie[Begin][Gk], Qt::LeftButton);
     EXPECT_EQ(Cel(Begin, Gk, 1, 2), "Restant");
     EXPECT_EQ(Cel(Begin, Gk, 5, 2), "22.40");
     EXPECT_EQ(Cel(Begin, Gk, 8, 2), Cel(Eind, Gk, 8, 2));
     EXPECT_EQ(L("LblBeginGkHoev"), "800");
-    Regel(G(Begin, Sm), 1, {"Mais", "5000", "950"});
+    TypRegel(G(Begin, Sm), 1, {"Mais", "5000", "950"});
     QTest::mouseClick(w->BtnKopie[Aanleg][Sm], Qt::LeftButton);
     EXPECT_EQ(L("LblAanlegSmHoev"), "5000");
-    Typ(G(Aanleg, Sm), 2, 1, "50000");
+    TypCel(G(Aanleg, Sm), 2, 1, "50000");
     QTest::mouseClick(w->BtnKopie[Eind][Sm], Qt::LeftButton);
     EXPECT_EQ(Cel(Eind, Sm, 2, 1), "50000");
     EXPECT_EQ(L("LblEindSmHoev"), "50000");
@@ -498,19 +475,19 @@ TEST_F(VoorraadTest, ReVanGraskuilGeeftElkeKeerDeInformatie) {
 // --- Page checks ---
 
 TEST_F(VoorraadTest, KuilvoorraadEnGridvlaggen) {
-    Regel(G(Begin, Kv), 1, {"Brok", "500", "940", "160", "", "5"});
-    Regel(G(Begin, Mp), 1, {"Poeder", "50", "3600"});
+    TypRegel(G(Begin, Kv), 1, {"Brok", "500", "940", "160", "", "5"});
+    TypRegel(G(Begin, Mp), 1, {"Poeder", "50", "3600"});
     w->ControleerPagina(3, true);
     EXPECT_FALSE(w->TabbladOK[3]);
     EXPECT_EQ(Meldingen(), QStringList({"Melkpoeder has no current value (s) ",
                                         "There must be grass+maize silage stock present on the farm"}));
     omg.Berichten->Lijst.clear();
-    Regel(G(Aanleg, Mp), 1, {"Poeder", "50", "3600"});
+    TypRegel(G(Aanleg, Mp), 1, {"Poeder", "50", "3600"});
     w->ControleerPagina(4, true);
     EXPECT_EQ(Meldingen(), QStringList({"Aanvoer melkpoeder has no current value (s) ",
                                         "There must be grass+maize silage stock present on the farm"}));
     omg.Berichten->Lijst.clear();
-    Regel(G(Eind, Nat), 1, {"Pulp", "50", "50"});
+    TypRegel(G(Eind, Nat), 1, {"Pulp", "50", "50"});
     w->ControleerPagina(5, true);
     EXPECT_EQ(Meldingen(), QStringList({"Overig ruwvoer, bijproducten has no current value (s) ",
                                         "There must be grass+maize silage stock present on the farm"}));
@@ -518,7 +495,7 @@ TEST_F(VoorraadTest, KuilvoorraadEnGridvlaggen) {
 
 TEST_F(VoorraadTest, CelEditorHoudtDeTabkleurWaar) {
     // Only maize silage, typed as a user: the silage-stock item passes, the tab turns valid.
-    Regel(G(Begin, Sm), 1, {"Mais", "2000", "950", "70", "", "2"});
+    TypRegel(G(Begin, Sm), 1, {"Mais", "2000", "950", "70", "", "2"});
     EXPECT_TRUE(w->TabbladOK[3]);
     // Emptying the amount leaves no silage: invalid, without a message.
     QLineEdit* e = Open(G(Begin, Sm), 2, 1);
@@ -535,7 +512,7 @@ TEST_F(VoorraadTest, RijtypeMetBEAOokBuitenBeeld) {
     VulPagina(Aanleg);
     // Row 5 of a folded grid is out of view; its type is still required.
     ASSERT_TRUE(G(Aanleg, Nat)->Ingeklapt);
-    Regel(G(Aanleg, Nat), 5, {"Bostel", "1000", "1000", "100", "", "3"});
+    TypRegel(G(Aanleg, Nat), 5, {"Bostel", "1000", "1000", "100", "", "3"});
     EXPECT_FALSE(w->TabbladOK[4]);
     EXPECT_TRUE(w->GridOK[4][Nat]);
     w->ControleerPagina(4, true);
@@ -567,7 +544,7 @@ TEST_F(VoorraadTest, AllesGoedEnEersteFoutePagina) {
     QTest::mouseClick(w->BtnWissen[Aanleg][Sm], Qt::LeftButton);
     EXPECT_FALSE(w->AllesGoed());
     EXPECT_EQ(w->EersteFoutePagina(), 4);
-    Typ(G(Begin, Kv), 2, 1, "10");
+    TypCel(G(Begin, Kv), 2, 1, "10");
     EXPECT_EQ(w->EersteFoutePagina(), 3);
 }
 
@@ -602,8 +579,8 @@ TEST_F(VoorraadTest, KoppenEnMetgezellenPerModule) {
 
 TEST_F(VoorraadTest, NieuwBedrijfMaaktAllesLeeg) {
     Module(BEX_BEA_BEP);
-    Regel(G(Aanleg, Gk), 1, {"Kuil", "1000", "900", "150", "", "4"});
-    Regel(G(Aanleg, Nat), 1, {"Bostel", "1000"});
+    TypRegel(G(Aanleg, Gk), 1, {"Kuil", "1000", "900", "150", "", "4"});
+    TypRegel(G(Aanleg, Nat), 1, {"Bostel", "1000"});
     KiesAlsGebruiker(w->findChild<QComboBox*>("CbxAanlegNat1"), 9);
     QTest::mouseClick(w->findChild<QCheckBox*>("ChkAanlegGk1"), Qt::LeftButton);
     QTest::mouseClick(w->BtnUitklappen[Begin][Kv], Qt::LeftButton);

@@ -15,6 +15,20 @@ TAntwoord TOpgenomenBerichten::Toon(TBerichtSoort soort, const QString& tekst, T
     return knoppen == TKnoppen::OK ? TAntwoord::OK : TAntwoord::Nee;
 }
 
+QStringList TOpgenomenBerichten::Teksten() const {
+    QStringList t;
+    for (const auto& b : Lijst)
+        t << b.Tekst;
+    return t;
+}
+
+QStringList TOpgenomenBerichten::Teksten(TBerichtSoort soort) const {
+    QStringList t;
+    for (const auto& b : Lijst)
+        if (b.Soort == soort) t << b.Tekst;
+    return t;
+}
+
 QString TNepDialogen::Open(QWidget* /*ouder*/, const TBestandKeuze& keuze) {
     Vragen.push_back(keuze);
     if (Antwoorden.empty()) return {};

@@ -7,6 +7,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <deque>
@@ -26,6 +27,9 @@ public:
         TKnoppen Knoppen;
     };
     TAntwoord Toon(TBerichtSoort soort, const QString& tekst, TKnoppen knoppen) override;
+    // The texts shown, in order; of one kind only.
+    QStringList Teksten() const;
+    QStringList Teksten(TBerichtSoort soort) const;
 
     std::vector<TBericht> Lijst;
     // Answers in order; when none is left: OK for an OK box, No for the others.
