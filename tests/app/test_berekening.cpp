@@ -12,6 +12,7 @@
 #include "Bedrijf_u.h"
 #include "Getallen.h"
 #include "NatteProducten.h"
+#include "Voorbeeldbedrijven.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -484,74 +485,26 @@ TEST_F(BerekeningTest, JongveeVerbergtDeMelkcijfersMetHunEenheden) {
 
 // --- The end-to-end farm ---
 
-// The record the example farm must give: the model's example farm of the complete BEX
-// calculation with the inputs of the modules.
+// The record the example farm must give: the model's farm with every module as the window
+// fills it, with the crude ash typed for the silages, the VRE the grids computed from each
+// batch (their formulas are tested with the grids), the maize silage of the stock increase
+// bought instead of part of the silages, and the design values of the inputs left alone.
 TTvInvoer VerwachtRecord(const TFrmHoofdFormulier& w) {
-    TTvInvoer in{};
-    in.Jaartal = 2012;
-    in.Diercategorie = "MK";
-    in.Ras = "NORM";
-    in.VemDekking = 102;
-    in.nKoe = 80;
-    in.nPink = 30;
-    in.nKalf = 25;
+    TTvInvoer in = AlleModulesBedrijf();
     in.LftJvAfv = 24; // the hidden removal age of a dairy herd
-    in.MelkLev = 680000;
-    in.Vet = 4.4f;
-    in.Eiwit = 3.5f;
-    in.Ureum = 22;
-    in.PcDrijfMk = 80;
-    in.PcDrijfPi = 50;
-    in.MndWeidBMk = 6;
-    in.UurWeidBMk = 8;
-    in.OppGrasL = 5;
-    in.OppGrasN = 15;
-    in.OppGrasH = 10;
-    in.OppBouwN = 5;
-    in.Graasdieren[8] = 10;
-    auto& V = in.Voorraden;
-    //                 Hoev     Vem   Re   N      P     Ras  Vre (below)
-    V[mBegin][kGK] = {150000, 900, 170, 27.2f, 4.0f, 100, 0};
-    V[mAanleg][kGK] = {300000, 940, 180, 28.8f, 4.2f, 100, 0};
-    V[mEind][kGK] = {120000, 910, 175, 28, 4.1f, 100, 0};
-    V[mBegin][kSM] = {100000, 960, 75, 12, 2, 100, 0};
-    V[mAanleg][kSM] = {250000, 980, 72, 11.5f, 2.1f, 100, 0};
-    V[mEind][kSM] = {90000, 970, 74, 11.8f, 2, 100, 0};
-    V[mAanleg][kNAT] = {20000, 1000, 200, 32, 5, 0, 0};
-    V[mAanleg][kKV] = {180000, 1000, 170, 27.2f, 4.5f, 0, 0};
-    V[mAanleg][kMP] = {500, 1100, 230, 36, 7, 0, 0};
-    // The VRE the grids computed from each batch (their formulas are tested with the grids).
     for (int m = mBegin; m <= mEind; ++m)
-        for (int k = kGK; k <= kMP; ++k)
-            V[m][k].Vre = static_cast<float>(*TryStrToFloat(w.LblTotaal[m][k][7]->text().toStdString()));
-    in.BesteGk = {0, 960, 190, 30.4f, 4.3f, 100, 0};
+        for (int k = kGK; k <= kMP; ++k) {
+            in.Voorraden[m][k].Ras = k <= kSM ? 100 : 0;
+            in.Voorraden[m][k].Vre =
+                static_cast<float>(*TryStrToFloat(w.LblTotaal[m][k][7]->text().toStdString()));
+        }
+    in.BesteGk.Ras = 100;
     in.BesteGk.Vre = static_cast<float>(*TryStrToFloat(FormatFloat("0", VRE_Gk(190, 100))));
     //                           Hoev    P     Re     Vem
+    in.Aankoop[mAanleg][kGK] = {};
     in.Aankoop[mAanleg][kSM] = {250000, 2.1f, 71.9f, 980};
-    in.ModuleBEA = in.ModuleBEP = in.ModuleBEN = true;
-    in.TypeStal = "NIETEMARM1";
-    in.DrijfMais = 600;
-    in.DrijfBouw = 100;
-    in.KasGras = 4500;
-    in.UreumGras = 300;
-    in.KasBouw = 400;
-    in.UreumBouw = 50;
-    in.MethGras1 = 70;
-    in.MethGras2 = 30;
-    in.MethBouw1 = 50;
-    in.MethBouw3 = 50;
-    in.OppMaisN = 4;
-    in.AfvoerGkP = 60; // 15000 kg x 4 g / 1000
-    in.BepNormGk1 = 95;
-    in.BepNormGk2 = 100;
-    in.BepNormSm1 = 70;
     in.BepNormSm2 = 60;
-    in.GrondGras = "ZAND";
-    in.GtGras = "VI";
-    in.GrondMais = "ZAND";
-    in.GtMais = "VII-VIII";
-    in.ToedNKmMais = 300;
-    in.MestNgeh1jan = 4; // the design's N content of manure
+    in.MestNgeh1jan = 4;
     in.MestNgeh31dec = 4;
     return in;
 }
