@@ -103,6 +103,9 @@ TEST_F(InvoerTest, ModulekeuzeControleertDePaginas1Tot8) {
     EXPECT_FALSE(w->TabbladOK[0]);
     EXPECT_FALSE(w->TabbladOK[1]);
     EXPECT_TRUE(omg.Berichten->Lijst.empty());
+    // An index set in code runs no handler.
+    w->CbxModule->setCurrentIndex(0);
+    EXPECT_TRUE(w->ModuleBEA && w->ModuleBEP && w->ModuleBEN);
 }
 
 TEST_F(InvoerTest, JaartalZetDeJarenVanDeBepPagina) {
@@ -730,6 +733,9 @@ TEST_F(InvoerTest, NieuwNaEenVolledigBedrijfLaatNietsAchter) {
     Typ(w->SpeMethBouw2, "40");
     Typ(w->SpeMethGras3, "20");
     KiesAlsGebruiker(w->CbxTypeStal, 5);
+    KiesAlsGebruiker(w->CbxRas, 2);
+    w->CbxGrasGttrap->setCurrentIndex(2);
+    w->SpeUurWeidBKa->setValue(5); // hidden with cows
     Typ(w->SpeOppMaisN, "4");
     Typ(w->SpeAfvoerSmP, "3.2");
     Typ(w->SpeBEPnormGk2, "80");
