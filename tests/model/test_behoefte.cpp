@@ -7,36 +7,9 @@
 
 namespace {
 
-// One cow giving 8000 kg at 4.4 % fat and 3.5 % protein, no grazing, year 2010.
-TTvInvoer EenKoe(const char* ras, int EvalNr) {
-    TTvInvoer in{};
-    in.Jaartal = 2010;
-    in.Diercategorie = "MK";
-    in.Ras = ras;
-    in.EvalNr = EvalNr;
-    in.nKoe = 1;
-    in.MelkLev = 8000;
-    in.Vet = 4.4f;
-    in.Eiwit = 3.5f;
-    in.VemDekking = 102;
-    return in;
-}
-
 // A float result of that size is exact to about one part in ten million.
 double Marge(double verwacht) {
     return std::max(0.01, verwacht * 1e-7);
-}
-
-// Young stock only, with the given ages of arrival and departure in months.
-TTvInvoer Jongvee(float aan, float afv) {
-    TTvInvoer in{};
-    in.Jaartal = 2010;
-    in.Diercategorie = "JV";
-    in.Ras = "NORM";
-    in.VemDekking = 100;
-    in.LftJvAan = aan;
-    in.LftJvAfv = afv;
-    return in;
 }
 
 } // namespace
@@ -50,7 +23,7 @@ struct ToeslagCase {
 class VemToeslagWeiden : public ::testing::TestWithParam<ToeslagCase> {};
 
 TEST_P(VemToeslagWeiden, BeforeAndFrom2009) {
-    TTvInvoer in = EenKoe("NORM", 0);
+    TTvInvoer in = Koeien("NORM", 1);
     in.Jaartal = GetParam().jaar;
     in.MndWeidBMk = GetParam().beperkt;
     in.MndWeidOMk = GetParam().onbeperkt;
@@ -69,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(Maanden, VemToeslagWeiden,
                                            ToeslagCase{2015, 0, 0, 0}));
 
 TEST(VemBehoefteKoe, FixedSurcharge) {
-    EXPECT_FLOAT_EQ(Bedrijf(EenKoe("NORM", 0)).VemToeslagVast(), 189);
+    EXPECT_FLOAT_EQ(Bedrijf(Koeien("NORM", 1)).VemToeslagVast(), 189);
 }
 
 struct KoeCase {
@@ -81,7 +54,8 @@ struct KoeCase {
 class VemBehoefteKoe : public ::testing::TestWithParam<KoeCase> {};
 
 TEST_P(VemBehoefteKoe, ByBreedAndVariant) {
-    EXPECT_NEAR(Bedrijf(EenKoe(GetParam().ras, GetParam().EvalNr)).VemBehoefteKoe(), GetParam().kvem, 0.002);
+    EXPECT_NEAR(Bedrijf(Koeien(GetParam().ras, 1, GetParam().EvalNr)).VemBehoefteKoe(), GetParam().kvem,
+                0.002);
 }
 
 // F = 1.0574 x 8000 / LD kg FPCM a day, c = 1 + (F - 15) x 0.00165; VEM = LD x 442 x F x c
@@ -106,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KoeCase{"NORM", 4, 6231.898})); // the coverage variants leave the cow alone
 
 TEST(VemBehoefteKoe, GrazingSurchargeIsAdded) {
-    TTvInvoer in = EenKoe("NORM", 0);
+    TTvInvoer in = Koeien("NORM", 1);
     in.MndWeidBMk = 6;
     EXPECT_NEAR(Bedrijf(in).VemBehoefteKoe(), 6231.898 + 72, 0.002);
     in.Jaartal = 2008;
@@ -114,9 +88,9 @@ TEST(VemBehoefteKoe, GrazingSurchargeIsAdded) {
 }
 
 TEST(VemBehoefteKoe, UnknownBreed) {
-    ExpectFout([] { Bedrijf(EenKoe("HOLSTEIN", 0)).VemBehoefteKoe(); }, "Onbekend type: HOLSTEIN");
-    ExpectFout([] { Bedrijf(EenKoe("", 0)).VemBehoefteTotaal(); }, "Onbekend type: ");
-    ExpectFout([] { Bedrijf(EenKoe("jersey", 0)).VemBehoeftePink(); }, "Onbekend type: jersey");
+    ExpectFout([] { Bedrijf(Koeien("HOLSTEIN", 1)).VemBehoefteKoe(); }, "Onbekend type: HOLSTEIN");
+    ExpectFout([] { Bedrijf(Koeien("", 1)).VemBehoefteTotaal(); }, "Onbekend type: ");
+    ExpectFout([] { Bedrijf(Koeien("jersey", 1)).VemBehoeftePink(); }, "Onbekend type: jersey");
 }
 
 struct TabelCase {
@@ -225,7 +199,7 @@ TEST(JvTabel, PastureSurchargeFollowsTheGrazingDays) {
 }
 
 TEST(VemBehoeftePink, ByBreedWithCowsFromTheTablesWithoutThem) {
-    TTvInvoer in = EenKoe("NORM", 0);
+    TTvInvoer in = Koeien("NORM", 1);
     EXPECT_FLOAT_EQ(Bedrijf(in).VemBehoeftePink(), 2600);
     EXPECT_FLOAT_EQ(Bedrijf(in).VemBehoefteKalf(), 1412);
     in.Ras = "KRUISLING";
@@ -253,7 +227,7 @@ class VemBehoefteTotaal : public ::testing::TestWithParam<TotaalCase> {};
 
 // Ten cows as above, five heifers and four calves: 62318.98 + 13000 + 5648 = 80966.98 kVEM.
 TEST_P(VemBehoefteTotaal, HerdTimesCoverage) {
-    TTvInvoer in = EenKoe("NORM", GetParam().EvalNr);
+    TTvInvoer in = Koeien("NORM", 1, GetParam().EvalNr);
     in.nKoe = 10;
     in.MelkLev = 80000;
     in.nPink = 5;

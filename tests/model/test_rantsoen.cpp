@@ -29,22 +29,10 @@ TTvInvoer Ruwvoer(int jaar, int EvalNr, float beperkt, float onbeperkt) {
     return in;
 }
 
-// Cows giving 8000 kg at 4.4 % fat and 3.5 % protein: FPCM 8459.2 kg, so the production
-// factor of the normal breed is c = 1 - (9500 - 8459.2) x 4e-05 = 0.958368.
-TTvInvoer Koeien(const char* ras, float n) {
-    TTvInvoer in{};
-    in.Jaartal = 2010;
-    in.Diercategorie = "MK";
-    in.Ras = ras;
-    in.nKoe = n;
-    in.MelkLev = 8000 * n;
-    in.Vet = 4.4f;
-    in.Eiwit = 3.5f;
-    in.VemDekking = 102;
-    return in;
-}
-
 } // namespace
+
+// The cows of Koeien give FPCM 8459.2 kg, so the production factor of the normal breed is
+// c = 1 - (9500 - 8459.2) x 4e-05 = 0.958368.
 
 struct UrenCase {
     float uren, factor;
@@ -109,12 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
 // (share 0.4), calves (0 to 12, 3651.64 VEM a day) 6 months limited (0.2), weighed by
 // need x months x number.
 TEST(AandeelGrasWeideperiode, YoungStockByTheirGrazingEnergy) {
-    TTvInvoer in{};
-    in.Jaartal = 2010;
-    in.Diercategorie = "JV";
-    in.Ras = "NORM";
-    in.LftJvAan = 0;
-    in.LftJvAfv = 24;
+    TTvInvoer in = Jongvee(0, 24);
     in.nPink = 20;
     in.nKalf = 10;
     in.MndWeidOPi = 6;
@@ -209,12 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DsCase{"KRUISLING", 20, 1, 0, 0, 0, 0, "TOTAAL", 408.012939}));
 
 TEST(OpnameDsGras, YoungStockFromTheirNeedAndHours) {
-    TTvInvoer in{};
-    in.Jaartal = 2010;
-    in.Diercategorie = "JV";
-    in.Ras = "NORM";
-    in.LftJvAan = 12;
-    in.LftJvAfv = 24;
+    TTvInvoer in = Jongvee(12, 24);
     in.nPink = 10;
     in.nKalf = 5; // calves of 12 months or older need nothing
     in.MndWeidBPi = 6;
