@@ -72,18 +72,6 @@ TEST(PcUren, UnknownPeriodOrPlace) {
     ExpectFout([&] { b.PcUren('W', 'X'); }, "PcUren: Onbekende soort SW: X");
 }
 
-// The herd's N (12104.84 kg) and the sheep's (102 kg) split by the hours: nothing is lost
-// or counted twice, and nothing is excreted at pasture in the winter.
-TEST(ExcretieDeel, SplitsTheWholeExcretion) {
-    const TBedrijf b = Bedrijf(AlleModulesBedrijf());
-    const float totaal = b.ExcretieVee(1) + b.ExcretieOverigeDieren(0, 1);
-    EXPECT_NEAR(b.ExcretieDeel('T', 'T'), totaal, 0.01);
-    EXPECT_NEAR(b.ExcretieDeel('W', 'S'), 0.49863014 * totaal, 0.01); // 6086.70
-    EXPECT_NEAR(b.ExcretieDeel('Z', 'W'), 0.16712329 * totaal, 0.01); // 2040.05
-    EXPECT_EQ(b.ExcretieDeel('W', 'W'), 0);
-    EXPECT_NEAR(b.ExcretieDeel('T', 'S'), b.ExcretieDeel('W', 'S') + b.ExcretieDeel('Z', 'S'), 0.01);
-}
-
 namespace {
 
 struct StalCase {
@@ -193,17 +181,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BronCase{"melk", 'H', "KMB", 0.36824157f}, BronCase{"dieren", 'G', "KMG", 0},
                       BronCase{"dieren", 'B', "KMG", 211.56522f}, BronCase{"weide", 'B', "BEWEID", 0},
                       BronCase{"weide", 'G', "BEWEID", 0}));
-
-// The total is the sum of the six sources, each in the unit asked for.
-TEST(Bron, TotalOfTheSixSources) {
-    const TBedrijf b = Bedrijf(AlleModulesBedrijf());
-    for (char e : {'B', 'H', 'M', 'G'}) {
-        long double som = 0;
-        for (const char* s : {"STAL", "OMG", "OMB", "KMG", "KMB", "BEWEID"})
-            som += b.AmmoniakEmissie(e, s);
-        EXPECT_NEAR(b.AmmoniakEmissie(e, "TOT"), som, som * 1e-6) << e;
-    }
-}
 
 TEST(Bron, UnknownSourceOrUnit) {
     const TBedrijf b = Bedrijf(AlleModulesBedrijf());

@@ -175,11 +175,17 @@ TEST(Bereken, CompleteBexFarmByHand) {
 // 700 x (0.5 x 22 % + 0.5 x 2 %) = 48.16 (58.56); fertiliser 174 (211.57) and 10.6 (12.89);
 // grazing 0.611361 x 2040.05 x 3.3 % = 41.16 (50.04); total 2275.25 kg NH3. Per ha of 35 ha,
 // per ton of 680 ton milk, per 98.67 livestock units.
-// Phosphate (Fosfaatbalans and Fosfaatnorm tests): excretion 1730.13, purchases 911.01 and
-// 359.53, removal 856.39 kg P, yield 80.01 kg P2O5 per ha; standards grassland 93.62, 83.62,
-// 73.62, maize 67.97, 52.97, 42.97, other arable land 75, 60, 50; three-year grassland
-// 102.87, 92.87, 82.87, maize 76.49, 61.49, 51.49. Per ha: generic 3125 / 35 = 89.29,
-// farm-specific 2730.49 / 35 = 78.01, three-year 3042.15 / 35 = 86.92.
+// Phosphate (Fosfaatbalans test): excretion 1730.13, purchases 911.01 and 359.53, removal
+// 856.39 kg P, yield 80.01 kg P2O5 per ha. The own harvest: 291.68 kg P of fresh grass +
+// (1260 - 120) kg of grass silage + (525 - 399) kg of maize silage + 60 kg sold: 1617.68 kg
+// P scales the yield by c = 1187.99 / 1617.68 = 0.734379. Grassland (291.68 + 1140 + 60) x
+// c x 2.29 / 30 ha = 83.62; maize land 126 x c x 2.29 / 4 ha = 52.97; the other hectare of
+// arable land 60. Three years: grassland (83.62 + 95 + 100) / 3 = 92.87, maize land (52.97
+// + 70) / 2 = 61.49 (the second year is not entered). Low status +10 on grassland and +15
+// on arable land, high -10: grassland 93.62, 83.62, 73.62, maize 67.97, 52.97, 42.97, other
+// arable land 75, 60, 50; three-year grassland 102.87, 92.87, 82.87, maize 76.49, 61.49,
+// 51.49. Weighed by area 2730.49 kg, three-year 3042.15. Per ha: generic 3125 / 35 =
+// 89.29, farm-specific 2730.49 / 35 = 78.01, three-year 3042.15 / 35 = 86.92.
 // Nitrogen (Stikstofbalans test): grassland 186 against 134 on sand VI; maize land 116
 // against 48 on sand VII-VIII.
 TEST(Bereken, CompleteFarmWithEveryModuleByHand) {
