@@ -77,8 +77,6 @@ TEST_F(HoofdFormulierTest, StaatNaHetMaken) {
     EXPECT_EQ(w->windowTitle(), "Tarvolingrade dairy");
     EXPECT_EQ(w->Diercategorie, "MK");
     EXPECT_EQ(w->BestandVersie, 201200);
-    EXPECT_FALSE(w->BezigMetInlezen);
-    EXPECT_NE(w->Bedrijf, nullptr);
     EXPECT_EQ(w->IniBestand, omg.IniNaastProgramma());
     EXPECT_EQ(w->width(), 943);
     EXPECT_EQ(w->minimumSize(), w->maximumSize());
@@ -388,24 +386,22 @@ TEST_F(HoofdFormulierTest, ProductondersteuningBijActiverenStandaardAan) {
     EXPECT_TRUE(w->MitProduktOndersteuningTonen->isChecked());
 }
 
-TEST_F(HoofdFormulierTest, ProductondersteuningUitgezet) {
-    omg.Schrijf("prog/tarvolingrade.ini", "[Gebruik]\nProduct Support=0\n");
+// Not shown when the settings file turns it off, nor once its window was closed.
+class ProductondersteuningNiet : public HoofdFormulierTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ProductondersteuningNiet, BijActiveren) {
+    const bool uitgezet = GetParam();
+    if (uitgezet) omg.Schrijf("prog/tarvolingrade.ini", "[Gebruik]\nProduct Support=0\n");
     Maak();
     int getoond = 0;
     w->Haken.ToonProductOndersteuning = [&] { ++getoond; };
+    if (!uitgezet) w->Haken.ProductOndersteuningGesloten = [] { return true; };
     Toon();
     EXPECT_EQ(getoond, 0);
-    EXPECT_FALSE(w->MitProduktOndersteuningTonen->isChecked());
+    EXPECT_EQ(w->MitProduktOndersteuningTonen->isChecked(), !uitgezet);
 }
 
-TEST_F(HoofdFormulierTest, ProductondersteuningNaSluitenNietMeer) {
-    Maak();
-    int getoond = 0;
-    w->Haken.ToonProductOndersteuning = [&] { ++getoond; };
-    w->Haken.ProductOndersteuningGesloten = [] { return true; };
-    Toon();
-    EXPECT_EQ(getoond, 0);
-}
+INSTANTIATE_TEST_SUITE_P(UitgezetOfGesloten, ProductondersteuningNiet, ::testing::Bool());
 
 TEST_F(HoofdFormulierTest, FoutInEenHandlerWordtEenFoutmelding) {
     Maak();

@@ -36,14 +36,12 @@ protected:
     int afgesloten = 0;
 };
 
-TEST_F(StartupTest, VersieregelBijHetMaken) {
+// The version line at once; the main window sets the program's name.
+TEST_F(StartupTest, VersieregelEnProgrammanaamBijHetMaken) {
     EXPECT_EQ(startup->LblVersie->text(), "version 2012.00 - 5 April 2012");
+    EXPECT_EQ(startup->LblNaamOpstart->text(), "Tarvolingrade dairy");
     EXPECT_FALSE(startup->LblOpstart1->isVisibleTo(startup->Panel1));
     EXPECT_FALSE(startup->LblOpstart2->isVisibleTo(startup->Panel1));
-}
-
-TEST_F(StartupTest, HoofdvensterZetDeProgrammanaam) {
-    EXPECT_EQ(startup->LblNaamOpstart->text(), "Tarvolingrade dairy");
 }
 
 TEST_F(StartupTest, TekstenNaInitOpstart) {
