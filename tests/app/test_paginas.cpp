@@ -91,18 +91,4 @@ TEST(Paginatabellen, GroepenOpDezelfdePagina) {
         }
     }
 }
-
-TEST(Paginatabellen, OverigeGraasdierenPerCategorie) {
-    for (int i = 1; i <= 13; ++i) {
-        const auto* lbl = ZoekBesturing(QStringLiteral("LblGraas") + QString::number(i));
-        ASSERT_NE(lbl, nullptr);
-        EXPECT_STREQ(lbl->Standaard, GraasdierCategorieen[static_cast<std::size_t>(i)]);
-        for (int c = 1; c <= 4; ++c) {
-            const auto* def = ZoekBesturing(QStringLiteral("LblGraasExc") + QString::number(10 * i + c));
-            ASSERT_NE(def, nullptr);
-            EXPECT_EQ(def->Tag, 10 * i + c);
-        }
-    }
-    EXPECT_STREQ(GraasdierCategorieen[7], "Rosécalves, 2 wk - 8 month (cat. 117)");
-}
 } // namespace
