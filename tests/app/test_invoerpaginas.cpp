@@ -423,9 +423,7 @@ class Leeftijden : public InvoerTest, public ::testing::WithParamInterface<Leeft
 
 TEST_P(Leeftijden, VerlatenVanDeLeeftijd) {
     KiesJongvee();
-    w->show();
-    QApplication::setActiveWindow(w.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    Toon();
     w->TabTarvolingrader->setCurrentIndex(1);
     const LeeftijdGeval& g = GetParam();
     (g.Aanvoer ? w->SpenKalf : w->SpenPink)->setText(g.Aantal);

@@ -198,9 +198,7 @@ TEST_F(VoorraadTest, CelHoogstensHonderdTekens) {
 
 TEST_F(VoorraadTest, EnterBewaartDeGetypteTekst) {
     w->TabTarvolingrader->setCurrentIndex(3);
-    w->show();
-    QApplication::setActiveWindow(w.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    Toon();
     QLineEdit* e = Open(G(Begin, Kv), 2, 1);
     ASSERT_NE(e, nullptr);
     QTest::keyClicks(e, "750");
@@ -240,9 +238,7 @@ TEST_F(VoorraadTest, VerlatenMeldtDeFoutenRegelVoorRegel) {
 
 TEST_F(VoorraadTest, FocusUitHetGridControleertMetMeldingen) {
     w->TabTarvolingrader->setCurrentIndex(3);
-    w->show();
-    QApplication::setActiveWindow(w.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    Toon();
     QLineEdit* e = Open(G(Begin, Kv), 2, 1);
     ASSERT_NE(e, nullptr);
     ASSERT_EQ(QApplication::focusWidget(), e);

@@ -98,13 +98,24 @@ struct TabelCase {
     double A, B; // VEM per animal per year from table A and, grazing all year, table B
 };
 
+namespace {
+
+// Table A, and table B when grazing all year: 365 grazing days take the whole of it.
+void CumulatedNeed(const TabelCase& c, bool kalveren) {
+    TTvInvoer in = Jongvee(c.aan, c.afv);
+    const TBedrijf stal = Bedrijf(in);
+    EXPECT_NEAR(kalveren ? stal.JvTabelKalverenA() : stal.JvTabelPinkenA(), c.A, Marge(c.A));
+    (kalveren ? in.MndWeidOKa : in.MndWeidBPi) = 12;
+    const TBedrijf weide = Bedrijf(in);
+    EXPECT_NEAR(kalveren ? weide.JvTabelKalverenB() : weide.JvTabelPinkenB(), c.B, Marge(c.B));
+}
+
+} // namespace
+
 class JvTabelPinken : public ::testing::TestWithParam<TabelCase> {};
 
 TEST_P(JvTabelPinken, CumulatedNeedPerYearOfStay) {
-    TTvInvoer in = Jongvee(GetParam().aan, GetParam().afv);
-    EXPECT_NEAR(Bedrijf(in).JvTabelPinkenA(), GetParam().A, Marge(GetParam().A));
-    in.MndWeidBPi = 12; // 365 grazing days: the whole of table B
-    EXPECT_NEAR(Bedrijf(in).JvTabelPinkenB(), GetParam().B, Marge(GetParam().B));
+    CumulatedNeed(GetParam(), false);
 }
 
 // Cumulated heifer need from 12 months: S(m + 1) = S(m) + T(m) x 30.5, ages in days
@@ -142,10 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
 class JvTabelKalveren : public ::testing::TestWithParam<TabelCase> {};
 
 TEST_P(JvTabelKalveren, CumulatedNeedPerYearOfStay) {
-    TTvInvoer in = Jongvee(GetParam().aan, GetParam().afv);
-    EXPECT_NEAR(Bedrijf(in).JvTabelKalverenA(), GetParam().A, Marge(GetParam().A));
-    in.MndWeidOKa = 12;
-    EXPECT_NEAR(Bedrijf(in).JvTabelKalverenB(), GetParam().B, Marge(GetParam().B));
+    CumulatedNeed(GetParam(), true);
 }
 
 // Calves from birth: ages 0, 30 (30.5), 61, 92 (91.5), 122, 152 (152.5), 183 days ...
