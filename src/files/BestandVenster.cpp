@@ -109,10 +109,13 @@ TBoerderijBestand VerzamelBestand(const TFrmHoofdFormulier& w) {
         case TItemSoort::Geheel:
             b.Waarden[i] = besturingen.Geef<QComboBox>(i)->currentIndex();
             break;
-        case TItemSoort::Drijvend:
-            // An empty spin edit gives its minimum.
-            b.Waarden[i] = besturingen.Geef<NumEdit>(i)->value();
+        case TItemSoort::Drijvend: {
+            // The value within the range, as a spin edit gives it: an empty one its
+            // minimum, a text beyond the range (an hour the reset set to 0) the nearest end.
+            const NumEdit* e = besturingen.Geef<NumEdit>(i);
+            b.Waarden[i] = std::clamp(e->value(), e->minimum(), std::max(e->minimum(), e->maximum()));
             break;
+        }
         case TItemSoort::Boolean:
             b.Waarden[i] = besturingen.Geef<QRadioButton>(i)->isChecked();
             break;
@@ -172,7 +175,11 @@ void PasBestandToe(TFrmHoofdFormulier& w, const TBoerderijBestand& b) {
             const auto& waarde = b.Waarden[i];
             switch (items[i].Soort) {
             case TItemSoort::Geheel:
-                if (waarde) besturingen.Geef<QComboBox>(i)->setCurrentIndex(std::get<int>(*waarde));
+                if (waarde)
+                    besturingen.Geef<QComboBox>(i)->setCurrentIndex(std::get<int>(*waarde));
+                else if (naam == "CbxModule")
+                    // The reset keeps the module; a file without one gives the first.
+                    w.CbxModule->setCurrentIndex(0);
                 break;
             case TItemSoort::Drijvend:
                 if (waarde) besturingen.Geef<NumEdit>(i)->setValue(std::get<double>(*waarde));

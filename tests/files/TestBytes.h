@@ -111,7 +111,7 @@ struct TTestBoerderij {
     std::vector<double> Afvoer = {1000, 4.25, 2000, 4.5, 3000, 2.25};
     std::vector<double> OudeAfvoer = {4.5, 9, 6}; // 201102..201110: kg P
     std::vector<double> BepNormen = {90, 91, 60, 61};
-    std::vector<int> Ben = {1, 2, 0, 3};
+    std::vector<int> Ben = {1, 2, 0, 2};
     std::vector<double> BenWaarden = {150, 20, 30, 4.5, 5};
     std::vector<std::pair<int, int>> AankoopBegin = {{1, 2}}, AankoopAanleg = {{2, 1}}, AankoopEind = {};
 };

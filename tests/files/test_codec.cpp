@@ -332,7 +332,7 @@ TEST(Formaten, OldItemsOfEachFormat) {
     r = Lees(BouwBestand(201110, f));
     EXPECT_FALSE(r.OudeAfvoer);
     EXPECT_EQ(r.Drijvend("SpeAfvoerSmP"), 2.25);
-    EXPECT_EQ(r.Geheel("CbxMaisGttrap"), 3);
+    EXPECT_EQ(r.Geheel("CbxMaisGttrap"), 2);
 }
 
 // --- Bad files ---------------------------------------------------------------------------
