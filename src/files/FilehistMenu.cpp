@@ -3,6 +3,7 @@
 #include "IniBestand.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 
@@ -112,7 +113,7 @@ void TKtFilehistMenu::Hernummer() {
 void TKtFilehistMenu::AddFile(const QString& naam) {
     if (naam.isEmpty() || !QFileInfo(naam).isFile() || fMax < 1 || !fMenu) return;
     if (fLijst.isEmpty()) ZetScheidingen();
-    const QString pad = QFileInfo(naam).absoluteFilePath();
+    const QString pad = QDir::cleanPath(QFileInfo(naam).absoluteFilePath());
     const QString sleutel = Vergelijkbaar(pad);
     for (int i = 0; i < fLijst.size(); ++i)
         if (Vergelijkbaar(fLijst.at(i).Naam) == sleutel) {
