@@ -24,7 +24,11 @@ NumEdit::NumEdit(QWidget* parent) : QAbstractSpinBox(parent) {
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { fGetypt = true; });
     connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
         const bool getypt = std::exchange(fGetypt, false);
-        emit changed();
+        {
+            const bool vorige = std::exchange(fGebruiker, getypt);
+            emit changed();
+            fGebruiker = vorige;
+        }
         if (getypt) emit edited();
     });
     connect(this, &QAbstractSpinBox::editingFinished, this, [this] { afterEditing(); });
@@ -81,10 +85,11 @@ QString NumEdit::rangeHint() const {
 }
 
 void NumEdit::stepBy(int steps) {
-    const QString voor = text();
+    // A step is the user's own change, as typing is.
+    fGetypt = true;
     setValue(value() + steps * fStep);
+    fGetypt = false;
     selectAll();
-    if (text() != voor) emit edited();
 }
 
 QAbstractSpinBox::StepEnabled NumEdit::stepEnabled() const {

@@ -29,6 +29,9 @@ public:
     void clear() override;
     bool isFilled() const;
 
+    // Whether the change changed() now tells of is the user's own (typed or stepped).
+    bool isUserChange() const { return fGebruiker; }
+
     double minimum() const { return fMin; }
     double maximum() const { return fMax; }
     // Sets the range and renews the range hint; the text is left as it is.
@@ -68,4 +71,5 @@ private:
     double fStep = 1;
     int fDecimals = 0;
     bool fGetypt = false;
+    bool fGebruiker = false;
 };

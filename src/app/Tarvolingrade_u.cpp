@@ -65,6 +65,7 @@ TFrmHoofdFormulier::TFrmHoofdFormulier(TOmgeving omgeving, QWidget* parent)
     if (!fOmgeving.Berichten) fOmgeving.Berichten = std::make_shared<TQtBerichten>();
     if (!fOmgeving.Dialogen) fOmgeving.Dialogen = std::make_shared<TQtBestandDialogen>();
     if (!fOmgeving.Klok) fOmgeving.Klok = std::make_shared<TSysteemKlok>();
+    fMeldingen = std::make_unique<TUitgesteldeBerichten>([this] { return fOmgeving.Berichten; });
     Afsluiten = [] { QCoreApplication::quit(); };
     InitBronnen();
     setObjectName(QStringLiteral("FrmHoofdFormulier"));
