@@ -51,7 +51,9 @@ QString NumEdit::text() const {
 }
 
 void NumEdit::setText(const QString& t) {
+    const bool vorige = std::exchange(fInCode, true);
     lineEdit()->setText(t);
+    fInCode = vorige;
 }
 
 void NumEdit::clear() {
@@ -103,6 +105,9 @@ QAbstractSpinBox::StepEnabled NumEdit::stepEnabled() const {
 
 QValidator::State NumEdit::validate(QString& input, int& /*pos*/) const {
     const QChar sep = QChar::fromLatin1(DecimalSeparator());
+    // The user means a decimal sign by either of them: the other one, typed or pasted,
+    // becomes the program's own. A whole edit refuses both; a text set in code stays.
+    if (fDecimals > 0 && !fInCode) input.replace(sep == u'.' ? u',' : u'.', sep);
     bool sepSeen = false;
     int decimalen = 0;
     for (qsizetype i = 0; i < input.size(); ++i) {

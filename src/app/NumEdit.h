@@ -9,7 +9,9 @@
 //   handlers of the pages expect. edited() fires besides, after it, only for the user's
 //   own changes: typing and stepping.
 // - The user may type digits, one decimal sign with at most the edit's decimals after it
-//   (none in a whole edit) and, when the range allows it, a leading minus. Leaving the
+//   (none in a whole edit) and, when the range allows it, a leading minus. In an edit with
+//   decimals a point and a comma both stand for the decimal sign and become the program's
+//   own; a pasted text is taken the same way, or refused as a whole. Leaving the
 //   edit puts a number outside the range back into it and empties a text that is no
 //   number.
 #pragma once
@@ -72,4 +74,5 @@ private:
     int fDecimals = 0;
     bool fGetypt = false;
     bool fGebruiker = false;
+    bool fInCode = false;
 };

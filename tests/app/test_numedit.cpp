@@ -1,6 +1,8 @@
 #include "Getallen.h"
 #include "NumEdit.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -170,6 +172,51 @@ INSTANTIATE_TEST_SUITE_P(
                       DecimalenGeval{1, '.', "12.34", "12.3"}, DecimalenGeval{1, '.', "12.3", "12.3"},
                       DecimalenGeval{2, '.', "12.345", "12.34"}, DecimalenGeval{2, ',', "3,257", "3,25"},
                       DecimalenGeval{2, '.', "1234", "1234"}));
+
+// Point and comma both stand for the decimal sign in an edit with decimals, typed or
+// pasted, under either sign of the program; a whole edit refuses both, and a paste that is
+// no number is refused as a whole.
+struct TekenGeval {
+    char Teken;
+    int Decimalen;
+    bool Plakken;
+    const char* Invoer;
+    const char* Tekst;
+};
+class NumEditAnderTeken : public NumEditTypen, public ::testing::WithParamInterface<TekenGeval> {};
+
+TEST_P(NumEditAnderTeken, WordtHetEigenDecimaalteken) {
+    const TekenGeval& g = GetParam();
+    const DecimaalTeken teken(g.Teken);
+    e->setRange(0, 100000);
+    e->setDecimals(g.Decimalen);
+    e->setText("7");
+    QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+    if (g.Plakken) {
+        QApplication::clipboard()->setText(QString::fromLatin1(g.Invoer));
+        QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QTest::keyClicks(e, QString::fromLatin1(g.Invoer));
+    }
+    EXPECT_EQ(e->text().toStdString(), g.Tekst);
+    const std::string verwacht(g.Tekst);
+    EXPECT_DOUBLE_EQ(e->value(), QString::fromStdString(verwacht).replace(',', '.').toDouble());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BeideTekens, NumEditAnderTeken,
+    ::testing::Values(TekenGeval{'.', 1, false, "4,4", "4.4"}, TekenGeval{'.', 1, false, "4.4", "4.4"},
+                      TekenGeval{',', 1, false, "4.4", "4,4"}, TekenGeval{',', 1, false, "4,4", "4,4"},
+                      TekenGeval{'.', 2, false, "12,5", "12.5"}, TekenGeval{',', 2, false, "0.25", "0,25"},
+                      TekenGeval{',', 1, false, "4.4.4", "4,4"}, TekenGeval{'.', 1, false, "4,4,", "4.4"},
+                      // Pasted.
+                      TekenGeval{'.', 2, true, "12,5", "12.5"}, TekenGeval{',', 2, true, "12.5", "12,5"},
+                      TekenGeval{',', 1, true, "3,5", "3,5"}, TekenGeval{'.', 2, true, "1.234,5", "7"},
+                      TekenGeval{',', 2, true, "12,5 ha", "7"}, TekenGeval{'.', 1, true, "4,45", "7"},
+                      // Whole edits: typed signs are dropped, a pasted one refuses the paste.
+                      TekenGeval{'.', 0, false, "12,5", "125"}, TekenGeval{',', 0, false, "12.5", "125"},
+                      TekenGeval{'.', 0, false, "12.5", "125"}, TekenGeval{',', 0, true, "12.5", "7"},
+                      TekenGeval{'.', 0, true, "12,5", "7"}, TekenGeval{'.', 0, true, "125", "125"}));
 
 TEST_F(NumEditTypen, GeplakteTekstMetTeveelDecimalenWordtGeweigerd) {
     e->setDecimals(1);
