@@ -124,6 +124,23 @@ TEST_F(InvoerTest, JaartalZetDeJarenVanDeBepPagina) {
 
 // --- Page 1: milk and norm excretion ---
 
+TEST_F(InvoerTest, TeveelKoeienGetyptWordtBegrensdMetEenNotitie) {
+    Toon();
+    w->TabTarvolingrader->setCurrentIndex(1);
+    w->SpenKoe->setFocus();
+    Typ(w->SpenKoe, "5000");
+    QTest::keyClick(w->SpenKoe, Qt::Key_Return); // Enter moves on
+    EXPECT_NE(QApplication::focusWidget(), w->SpenKoe);
+    EXPECT_EQ(w->SpenKoe->text(), "1500.0");
+    EXPECT_EQ(w->SpenKoe->limitMessage(), "5000 is above the maximum 1500.0: set to 1500.0");
+    EXPECT_TRUE(Meldingen().isEmpty());
+    // A farm file's value: no note.
+    w->SpenKalf->setValue(99999);
+    w->SpenKalf->setFocus();
+    w->SpenPink->setFocus();
+    EXPECT_EQ(w->SpenKalf->limitMessage(), "");
+}
+
 TEST_F(InvoerTest, MelkproductiePerKoe) {
     Typ(w->SpeMelklev, "3000000");
     EXPECT_EQ(w->LblMelkprod->text(), "");

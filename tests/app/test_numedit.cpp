@@ -262,6 +262,74 @@ INSTANTIATE_TEST_SUITE_P(Teksten, NumEditVerlaten,
                          ::testing::Values(VerlatenGeval{"250", "100.0"}, VerlatenGeval{"12", "12"},
                                            VerlatenGeval{"", ""}, VerlatenGeval{".", ""}));
 
+// A typed number outside the range is put back into it, and the user is told so under the
+// edit in the range of its hint; leaving by another field or by Return alike.
+struct BegrenzingGeval {
+    double Min;
+    double Max;
+    int Decimalen;
+    const char* Getypt;
+    bool Return;
+    const char* Tekst;
+    const char* Melding;
+};
+class NumEditBegrenzing : public NumEditTypen, public ::testing::WithParamInterface<BegrenzingGeval> {};
+
+TEST_P(NumEditBegrenzing, GetyptBuitenHetBereik) {
+    const BegrenzingGeval& g = GetParam();
+    e->setRange(g.Min, g.Max);
+    e->setDecimals(g.Decimalen);
+    e->clear();
+    QTest::keyClicks(e, g.Getypt);
+    if (g.Return)
+        QTest::keyClick(e, Qt::Key_Return);
+    else
+        ander->setFocus();
+    EXPECT_EQ(e->text().toStdString(), g.Tekst);
+    EXPECT_EQ(e->limitMessage().toStdString(), g.Melding);
+    // Typing on takes the note away.
+    if (*g.Melding) {
+        e->setFocus();
+        QTest::keyClick(e, Qt::Key_Backspace);
+        EXPECT_EQ(e->limitMessage(), "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bereiken, NumEditBegrenzing,
+                         ::testing::Values(BegrenzingGeval{0, 1500, 1, "5000", false, "1500.0",
+                                                           "5000 is above the maximum 1500.0: set to 1500.0"},
+                                           BegrenzingGeval{2, 8, 2, "44", true, "8.00",
+                                                           "44 is above the maximum 8.00: set to 8.00"},
+                                           BegrenzingGeval{2006, 2015, 0, "2020", false, "2015",
+                                                           "2020 is above the maximum 2015: set to 2015"},
+                                           BegrenzingGeval{4, 28, 1, "2", true, "4.0",
+                                                           "2 is below the minimum 4.0: set to 4.0"},
+                                           BegrenzingGeval{0, 1500, 1, "1500", false, "1500", ""},
+                                           BegrenzingGeval{4, 28, 1, "4", true, "4", ""}));
+
+TEST_F(NumEditTypen, BegrensdDoorCodeZonderMelding) {
+    e->setRange(0, 1500);
+    e->setValue(5000);
+    EXPECT_EQ(e->text(), "1500.0");
+    // A text from a farm file is put right when the user passes through the edit.
+    e->setText("5000");
+    e->setFocus();
+    ander->setFocus();
+    EXPECT_EQ(e->text(), "1500.0");
+    EXPECT_EQ(e->limitMessage(), "");
+    // The user's own number, once put right, may be set by code again without a word.
+    e->setFocus();
+    QTest::keyClick(e, Qt::Key_Home);
+    QTest::keyClicks(e, "9");
+    ander->setFocus();
+    EXPECT_EQ(e->limitMessage(), "91500.0 is above the maximum 1500.0: set to 1500.0");
+    e->setValue(-3);
+    EXPECT_EQ(e->text(), "0.0");
+    EXPECT_NE(e->limitMessage(), "") << "the note stays for its time";
+    e->hide();
+    EXPECT_EQ(e->limitMessage(), "");
+}
+
 TEST_F(NumEditTypen, PijltjesStappen) {
     e->setValue(3);
     e->setSingleStep(0.5);
