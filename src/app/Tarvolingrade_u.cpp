@@ -92,6 +92,10 @@ TFrmHoofdFormulier::TFrmHoofdFormulier(TOmgeving omgeving, QWidget* parent)
 
 TFrmHoofdFormulier::~TFrmHoofdFormulier() {
     if (qApp) qApp->removeEventFilter(this);
+    // The controls go after this window's own parts: what they report on their way out
+    // (the focus leaving an edit, pages removed from the page control) reaches no handler.
+    for (QObject* o : findChildren<QObject*>())
+        o->blockSignals(true);
     if (FrmHoofdFormulier == this) FrmHoofdFormulier = nullptr;
 }
 
