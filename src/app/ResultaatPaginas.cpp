@@ -430,8 +430,9 @@ void TFrmHoofdFormulier::KoppelNavigatie() {
     TabTarvolingraderChanging();
     // Only the user's own choice of a tab goes by the rules; a page set by code is kept.
     connect(TabTarvolingrader, &QTabWidget::currentChanged, this, [this](int) {
+        // Inside the tab bar's own click, key or wheel event: the messages wait for its end.
         if (!fNavigeren && TabTarvolingrader->TabBalk()->DoorGebruiker())
-            Bewaak([this] { TabTarvolingraderChange(TabTarvolingrader); });
+            BewaakNaAfloop([this] { TabTarvolingraderChange(TabTarvolingrader); });
         TabTarvolingraderChanging();
     });
 }

@@ -9,6 +9,7 @@
 #include "Controle.h"
 #include "Omgeving.h"
 #include "TabBalk.h"
+#include "UitgesteldeBerichten.h"
 
 #include "Tarvolingrade_t.h"
 
@@ -89,9 +90,18 @@ public:
     template <typename T> T* Besturing(const QString& naam) const { return findChild<T*>(naam); }
 
     const TOmgeving& Omgeving() const { return fOmgeving; }
-    TBerichten& Berichten() const { return *fOmgeving.Berichten; }
+    // The message boxes of the window: the sink of the environment, except that a message
+    // raised inside a widget's event waits for the end of the event (BewaakNaAfloop).
+    TBerichten& Berichten() const { return *fMeldingen; }
     // Runs f inside the guard of every handler.
-    template <typename F> void Bewaak(F&& f) { Bewaakt(*fOmgeving.Berichten, std::forward<F>(f)); }
+    template <typename F> void Bewaak(F&& f) { Bewaakt(Berichten(), std::forward<F>(f)); }
+    // As Bewaak, for a handler that runs inside a widget's own event (a keystroke, leaving a
+    // field, a click on a tab): its messages, an error included, are shown once the event
+    // is over, so that no modal box opens inside a widget that it may close.
+    template <typename F> void BewaakNaAfloop(F&& f) {
+        const TUitgesteldeBerichten::TNaAfloop naAfloop(*fMeldingen);
+        Bewaak(std::forward<F>(f));
+    }
 
     // Opens the farm file named by the first argument after the program, when it exists.
     void OpenBestandVanOpdrachtregel(const QStringList& argumenten);
@@ -487,8 +497,13 @@ private:
     template <typename F> auto Slot(F f) {
         return [this, f] { Bewaak(f); };
     }
+    // The same for a handler that runs inside a widget's own event.
+    template <typename F> auto SlotNaAfloop(F f) {
+        return [this, f] { BewaakNaAfloop(f); };
+    }
 
     TOmgeving fOmgeving;
+    std::unique_ptr<TUitgesteldeBerichten> fMeldingen;
 };
 
 // The main window, reachable by its name as every window of the program.
