@@ -10,10 +10,10 @@
 #include "VoorraadGrid.h"
 #include "VoorraadRekenen.h"
 
-#include <gtest/gtest.h>
-
 #include <QLabel>
 #include <QSignalBlocker>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <ostream>
