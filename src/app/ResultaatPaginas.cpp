@@ -478,7 +478,8 @@ void TFrmHoofdFormulier::TabTarvolingraderChange(QObject* Sender) {
         v.Afzender = TAfzender::PaginaControle;
     else if (okKnop)
         v.Afzender = TAfzender::OkKnop;
-    v.Oud = v.Afzender == TAfzender::Anders ? 0 : std::clamp(Sender->property("tag").toInt(), 0, 13);
+    v.Oud =
+        v.Afzender == TAfzender::Anders || !Sender ? 0 : std::clamp(Sender->property("tag").toInt(), 0, 13);
     v.Nieuw = TabTarvolingrader->currentIndex();
     // Back to the page left; what follows decides where to go.
     ZetActievePagina(v.Oud);

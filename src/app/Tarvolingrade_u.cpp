@@ -675,7 +675,7 @@ void TFrmHoofdFormulier::FormCreate() {
 void TFrmHoofdFormulier::OpenBestandVanOpdrachtregel(const QStringList& argumenten) {
     Bewaak([&] {
         if (argumenten.size() < 2) return;
-        const QString bestand = argumenten.at(1);
+        const QString& bestand = argumenten.at(1);
         if (QFileInfo(bestand).isFile() && Haken.LeesBestand) Haken.LeesBestand(bestand);
     });
 }
