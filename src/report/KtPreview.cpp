@@ -28,7 +28,8 @@ struct TQPrinterDoel::TData {
 TQPrinterDoel::TQPrinterDoel(QPrinter& printer) : d(std::make_unique<TData>(printer)) {}
 
 TQPrinterDoel::~TQPrinterDoel() {
-    if (d->Painter.isActive()) Afbreken();
+    // This class's own abort: no derived part is left to call.
+    if (d->Painter.isActive()) TQPrinterDoel::Afbreken();
 }
 
 bool TQPrinterDoel::Begin() {
