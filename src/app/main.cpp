@@ -1,6 +1,7 @@
 // The program's main block: creates the windows in their fixed order, the start window
 // first and the main window last, prepares the start window and runs the event loop.
 #include "Omgeving.h"
+#include "Ondersteuning.h"
 #include "Startup.h"
 #include "Tarvolingrade_u.h"
 
@@ -23,6 +24,8 @@ int main(int argc, char* argv[]) {
 
     TFrmHoofdFormulier hoofd(omgeving);
     FrmHoofdFormulier = &hoofd;
+    TOndersteuning* ondersteuning = KoppelOndersteuning(hoofd);
+    ondersteuning->KoppelStartvenster(startup);
     hoofd.OpenBestandVanOpdrachtregel(QApplication::arguments());
 
     startup.InitOpstart();

@@ -1,0 +1,178 @@
+// The mail layer (result texts, recipients, attachment names, the mail program's
+// arguments) and sending the farm file from the File menu.
+#include "MAPIMail.h"
+#include "Nepomgeving.h"
+#include "NumEdit.h"
+
+#include <QLineEdit>
+#include <QUrlQuery>
+
+namespace {
+
+TEST(GetMapiErrorText, KnownCodesHaveTheirTextOthersTheirNumber) {
+    const std::vector<std::pair<int, const char*>> gevallen = {
+        {0, "Unknown Error Code: 0"}, {1, "User cancelled request"},  {2, "General MAPI failure"},
+        {7, "Unknown Error Code: 7"}, {11, "Attachment not found"},   {18, "Text too large."},
+        {26, "Not supported"},        {27, "Unknown Error Code: 27"}, {-3, "Unknown Error Code: -3"}};
+    for (const auto& [code, tekst] : gevallen)
+        EXPECT_EQ(GetMapiErrorText(code), QString::fromLatin1(tekst)) << code;
+}
+
+TEST(LeesOntvanger, CcAndBccInAnyCaseMakeCopiesTheRestIsKept) {
+    using S = TOntvangerSoort;
+    const std::vector<std::pair<const char*, TOntvanger>> gevallen = {
+        {"cc: Jan Jansen", {S::Kopie, " Jan Jansen"}},
+        {"BCC:piet@example.org", {S::BlindeKopie, "piet@example.org"}},
+        {"Cc:a@b", {S::Kopie, "a@b"}},
+        {"bCc:x", {S::BlindeKopie, "x"}},
+        {"klaas@example.org", {S::Aan, "klaas@example.org"}},
+        {"cc klaas", {S::Aan, "cc klaas"}},
+        {" cc:klaas", {S::Aan, " cc:klaas"}},
+        {"", {S::Aan, ""}}};
+    for (const auto& [regel, verwacht] : gevallen)
+        EXPECT_EQ(LeesOntvanger(QString::fromLatin1(regel)), verwacht) << regel;
+}
+
+TEST(TMAPIMail, AttachmentsWithoutANameShowTheirFileName) {
+    TMAPIMail mail(nullptr);
+    mail.Attachments = {"/a/boer.trv", "/b/twee.trv", "/c/drie.trv"};
+    mail.AttachmentNames = {"Bedrijf", "Tweede"};
+    EXPECT_EQ(mail.AttachmentName(0), QStringLiteral("Bedrijf"));
+    EXPECT_EQ(mail.AttachmentName(1), QStringLiteral("Tweede"));
+    EXPECT_EQ(mail.AttachmentName(2), QStringLiteral("drie.trv"));
+}
+
+TEST(TMAPIMail, ArgumentsCarryEveryPartOfTheMessageAsItStands) {
+    TMAPIMail mail(nullptr);
+    mail.Subject = QStringLiteral("Onderwerp; rm -rf $HOME");
+    mail.Body = QStringLiteral("Regel 1\n\"Regel\" 2 & meer");
+    mail.Attachments = {"/tmp/boer met spatie.trv"};
+    mail.Recipients = {"jan@example.org", "cc: kees@example.org", "BCC:els@example.org", "  "};
+    EXPECT_EQ(mail.Argumenten(),
+              (QStringList{"--utf8", "--subject", "Onderwerp; rm -rf $HOME", "--body",
+                           "Regel 1\n\"Regel\" 2 & meer", "--attach", "/tmp/boer met spatie.trv", "--cc",
+                           "kees@example.org", "--bcc", "els@example.org", "jan@example.org"}));
+}
+
+class VerzendenTest : public OndersteuningTest {
+protected:
+    void SetUp() override {
+        OndersteuningTest::SetUp();
+        bestand = omg.Schrijf(QStringLiteral("boeren/Jansen.trv"), "farm");
+        o->Opslaan = [this] {
+            ++opgeslagen;
+            if (!dialoogNaam.isNull()) naam = dialoogNaam;
+            return opslaanLukt && !naam.isEmpty();
+        };
+        o->BestandNaam = [this] { return naam; };
+        w->SpeJaartal->setValue(2011);
+        w->EdtOmschrijving->setText(QStringLiteral("Jaar 2011"));
+        w->EdtNaam->setText(QStringLiteral("J. Jansen"));
+        w->EdtStraat->setText(QStringLiteral("Dorpsstraat 1"));
+        w->EdtPlaats->setText(QStringLiteral("1234 AB Ergens"));
+    }
+    void Verzend() { w->Actie(QStringLiteral("MitVerzenden"))->trigger(); }
+    QString Body() const {
+        return bestand + QStringLiteral("\n\nJaartal berekening : 2011\nOmschrijving : Jaar 2011\n"
+                                        "Naam veehouder : J. Jansen\nStraat + huisnummer : Dorpsstraat 1\n"
+                                        "Postcode + plaatsnaam : 1234 AB Ergens");
+    }
+    QString bestand;
+    QString naam;
+    QString dialoogNaam; // the name the save dialog gives (null: no dialog)
+    bool opslaanLukt = true;
+    int opgeslagen = 0;
+};
+
+TEST_F(VerzendenTest, SavesFirstThenHandsTheFileToTheMailProgram) {
+    naam = bestand;
+    Verzend();
+    EXPECT_EQ(opgeslagen, 1);
+    ASSERT_EQ(proces->Starts.size(), 1u);
+    EXPECT_EQ(proces->Starts[0].Programma, QStringLiteral("/usr/bin/xdg-email"));
+    EXPECT_EQ(proces->Starts[0].Argumenten,
+              (QStringList{"--utf8", "--subject", "Uitvoerbestand tarvolingrader", "--body", Body(),
+                           "--attach", bestand}));
+    EXPECT_TRUE(Meldingen().isEmpty());
+    EXPECT_TRUE(url->Geopend.empty());
+}
+
+TEST_F(VerzendenTest, AFarmNeverSavedAsksToSaveItFirst) {
+    dialoogNaam = QStringLiteral(""); // the save dialog is cancelled
+    Verzend();
+    EXPECT_EQ(opgeslagen, 1);
+    EXPECT_EQ(Meldingen(TBerichtSoort::Informatie),
+              QStringList{QStringLiteral("Voordat het uitvoerbestand verzonden kan worden\n"
+                                         "moet het bestand op uw PC worden opgeslagen.")});
+    EXPECT_TRUE(proces->Starts.empty());
+
+    // Saved through the dialog: sent under the new name.
+    dialoogNaam = bestand;
+    Verzend();
+    ASSERT_EQ(proces->Starts.size(), 1u);
+    EXPECT_EQ(proces->Starts[0].Argumenten.last(), bestand);
+}
+
+TEST_F(VerzendenTest, AFailedSaveSendsNoOlderCopy) {
+    naam = bestand;
+    opslaanLukt = false;
+    Verzend();
+    EXPECT_TRUE(proces->Starts.empty());
+    EXPECT_TRUE(Meldingen().isEmpty());
+}
+
+TEST_F(VerzendenTest, WithoutAMailProgramAMessageOpensAndTheUserIsToldWhatToAttach) {
+    naam = bestand;
+    struct TGeval {
+        bool Gevonden;
+        int Code;
+        const char* Reden;
+    };
+    for (const TGeval& g : {TGeval{false, 0, "Not supported"}, TGeval{true, 4, "General MAPI failure"},
+                            TGeval{true, 2, "Attachment not found"}, TGeval{true, -1, "Not supported"}}) {
+        SCOPED_TRACE(g.Reden);
+        omg.Berichten->Lijst.clear();
+        url->Geopend.clear();
+        proces->Gevonden = g.Gevonden;
+        proces->Code = g.Code;
+        Verzend();
+        ASSERT_EQ(url->Geopend.size(), 1u);
+        const QUrl mailto = url->Geopend[0];
+        EXPECT_EQ(mailto.scheme(), QStringLiteral("mailto"));
+        EXPECT_TRUE(mailto.path().isEmpty());
+        const QUrlQuery q(mailto);
+        EXPECT_EQ(q.queryItemValue(QStringLiteral("subject"), QUrl::FullyDecoded),
+                  QStringLiteral("Uitvoerbestand tarvolingrader"));
+        EXPECT_EQ(q.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded), Body());
+        EXPECT_EQ(Meldingen(TBerichtSoort::Informatie),
+                  QStringList{QStringLiteral("The mail program could not attach the farm file (") +
+                              QLatin1String(g.Reden) +
+                              QStringLiteral(").\nA new message has been opened: attach the file\n") +
+                              bestand + QStringLiteral("\nto it by hand.")});
+    }
+}
+
+TEST_F(VerzendenTest, WhenNothingCanBeStartedTheUserIsTold) {
+    naam = bestand;
+    proces->Gevonden = false;
+    url->Gelukt = false;
+    Verzend();
+    EXPECT_EQ(
+        Meldingen(TBerichtSoort::Fout),
+        QStringList{QStringLiteral("No mail program could be started (Not supported).\nSend the file\n") +
+                    bestand + QStringLiteral("\nby mail by hand.")});
+}
+
+TEST_F(VerzendenTest, AnAmpersandInTheFarmsNameStaysInTheMailtoBody) {
+    naam = bestand;
+    proces->Gevonden = false;
+    w->EdtNaam->setText(QStringLiteral("Jansen & Zn.?body=x#y"));
+    Verzend();
+    ASSERT_EQ(url->Geopend.size(), 1u);
+    const QUrlQuery q(url->Geopend[0]);
+    EXPECT_TRUE(q.queryItemValue(QStringLiteral("body"), QUrl::FullyDecoded)
+                    .contains(QStringLiteral("Naam veehouder : Jansen & Zn.?body=x#y\n")));
+    EXPECT_EQ(q.allQueryItemValues(QStringLiteral("body")).size(), 1);
+}
+
+} // namespace
