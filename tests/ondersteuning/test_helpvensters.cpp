@@ -7,8 +7,11 @@
 #include "Getallen.h"
 
 #include <QCheckBox>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolButton>
 
 namespace {
@@ -198,35 +201,33 @@ TEST_F(HelpTest, AStockLinkFillsTheStockHelpAndAnUnknownNameIsTold) {
     EXPECT_EQ(Regels(o->FrmHelpVoorraad->EdtMemo).size(), 5);
 }
 
-TEST_F(HelpTest, GrazingHelpShowsTheMemoOfTheAnimalGroup) {
+TEST_F(HelpTest, HelpTextsFollowTheAnimalGroupAndTheDecimalSign) {
     for (const char* groep : {"MK", "JV"}) {
         w->Diercategorie = QLatin1String(groep);
         emit w->SttBeweidToel->clicked();
         EXPECT_EQ(!o->FrmHelpBeweiding->EdtMemoMk->isHidden(), QLatin1String(groep) == QLatin1String("MK"));
         EXPECT_EQ(!o->FrmHelpBeweiding->EdtMemoJv->isHidden(), QLatin1String(groep) == QLatin1String("JV"));
     }
-}
-
-TEST_F(HelpTest, AmmoniaHelpUsesTheDecimalSignInUse) {
-    emit w->findChild<StaticText*>(QStringLiteral("SttEmissieToel2"))->clicked();
-    EXPECT_FALSE(o->FrmHelpEmissie->EdtMemoPunt->isHidden());
-    EXPECT_TRUE(o->FrmHelpEmissie->EdtMemoKomma->isHidden());
-    const QString punt = o->FrmHelpEmissie->EdtMemoPunt->toPlainText();
-    EXPECT_TRUE(punt.startsWith(QStringLiteral("EMISSIE-NORMEN AMMONIAK")));
-    EXPECT_TRUE(punt.contains(QStringLiteral("Klei             5.1     3.9     3.4     2.9")));
-    EXPECT_TRUE(punt.contains(QStringLiteral("GEMIDDELD        4.9     4.0     3.5     2.9")));
-
-    SetDecimalSeparator(',');
-    emit w->findChild<StaticText*>(QStringLiteral("SttEmissieToel2"))->clicked();
-    EXPECT_TRUE(o->FrmHelpEmissie->EdtMemoPunt->isHidden());
-    EXPECT_FALSE(o->FrmHelpEmissie->EdtMemoKomma->isHidden());
-    const QString komma = o->FrmHelpEmissie->EdtMemoKomma->toPlainText();
-    EXPECT_TRUE(komma.contains(QStringLiteral("Klei             5,1     3,9     3,4     2,9")));
-    EXPECT_TRUE(komma.contains(QStringLiteral("Droog zand       4,2     3,5     3,0     2,4")));
-    EXPECT_TRUE(komma.contains(QStringLiteral("< 10    10-14   14-18   > 18")));
-}
-
-TEST_F(HelpTest, TheFixedTablesOfTheHelpTexts) {
+    StaticText* ammoniak = w->findChild<StaticText*>(QStringLiteral("SttEmissieToel2"));
+    for (const char teken : {'.', ','}) {
+        SetDecimalSeparator(teken);
+        emit ammoniak->clicked();
+        QPlainTextEdit* memo =
+            teken == '.' ? o->FrmHelpEmissie->EdtMemoPunt : o->FrmHelpEmissie->EdtMemoKomma;
+        EXPECT_FALSE(memo->isHidden());
+        EXPECT_TRUE(
+            (teken == '.' ? o->FrmHelpEmissie->EdtMemoKomma : o->FrmHelpEmissie->EdtMemoPunt)->isHidden());
+        const QStringList regels = Regels(memo);
+        EXPECT_EQ(regels[0], QStringLiteral("EMISSIE-NORMEN AMMONIAK"));
+        EXPECT_EQ(regels.mid(5, 7), QString(QStringLiteral("                < 10    10-14   14-18   > 18\n"
+                                                           "Klei             5.1     3.9     3.4     2.9\n"
+                                                           "Veen             5.1     4.7     4.0     3.4\n"
+                                                           "Nat zand         4.5     3.5     3.0     2.4\n"
+                                                           "Droog zand       4.2     3.5     3.0     2.4\n"
+                                                           "GEMIDDELD        4.9     4.0     3.5     2.9\n"))
+                                        .replace(u'.', QLatin1Char(teken))
+                                        .split(u'\n'));
+    }
     emit w->findChild<StaticText*>(QStringLiteral("StaticText41"))->clicked();
     EXPECT_EQ(Regels(o->FrmHelpBEP->EdtMemo).mid(0, 2),
               (QStringList{"BEDRIJFSEIGEN GEBRUIKSNORM FOSFAAT", ""}));
@@ -235,6 +236,34 @@ TEST_F(HelpTest, TheFixedTablesOfTheHelpTexts) {
          {"Hoog        hoger dan 50            hoger dan 55", "Neutraal    27 - 50                 36 - 55",
           "Laag        lager dan 27            lager dan 36"})
         EXPECT_TRUE(fosfaat.contains(QLatin1String(regel))) << regel;
+}
+
+// A message from inside a link's own click, as a real modal box.
+TEST(ModaleMelding, TheYoungStockNoteIsARealBoxClosedByOK) {
+    TTestOmgeving omg;
+    TOmgeving omgeving = omg.Omgeving();
+    omgeving.Berichten = std::make_shared<TQtBerichten>();
+    TFrmHoofdFormulier w(omgeving);
+    w.Afsluiten = [] {};
+    omg.Schrijf(QStringLiteral("prog/tarvolingrade.ini"), "[Gebruik]\nProduct Support=0\n");
+    TOndersteuningOmgeving steun;
+    steun.Vensters = std::make_shared<TNepVensters>();
+    steun.Url = std::make_shared<TNepUrlOpener>();
+    KoppelOndersteuning(w, steun);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    w.ZetActievePagina(1);
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(w.ToelDrijfKa->isVisible());
+    QString tekst;
+    QTimer::singleShot(50, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            tekst = box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    QTest::mouseClick(w.ToelDrijfKa, Qt::LeftButton);
+    EXPECT_EQ(tekst, QStringLiteral("Part of youngstock which is not kept on straw."));
 }
 
 // --- Product support ---
@@ -281,14 +310,13 @@ TEST_F(HelpTest, ProductSupportIsShownOnceAtTheStartUntilSwitchedOff) {
     w->Actie(QStringLiteral("MitProduktondersteuning"))->trigger();
     w->BtnProduktOndersteuning->click();
     EXPECT_EQ(vensters->Getoond, (QStringList{"FrmInfotxt", "FrmInfotxt"}));
-}
 
-TEST_F(HelpTest, ThePortalLinkOpensOrSaysWhyNot) {
-    o->FrmInfotxt->SttLink->clicked();
-    ASSERT_EQ(url->Geopend.size(), 1u);
-    EXPECT_EQ(url->Geopend[0].toString(), o->FrmInfotxt->SttLink->text());
+    // Its link opens the portal, or says why not.
+    emit o->FrmInfotxt->SttLink->clicked();
     url->Gelukt = false;
-    o->FrmInfotxt->SttLink->clicked();
+    emit o->FrmInfotxt->SttLink->clicked();
+    ASSERT_EQ(url->Geopend.size(), 2u);
+    EXPECT_EQ(url->Geopend[0].toString(), o->FrmInfotxt->SttLink->text());
     ASSERT_EQ(Meldingen(TBerichtSoort::Fout).size(), 1);
     EXPECT_TRUE(Meldingen(TBerichtSoort::Fout)[0].startsWith(QStringLiteral("Error in procedure Website: ")));
 }

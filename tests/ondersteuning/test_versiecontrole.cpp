@@ -163,48 +163,38 @@ INSTANTIATE_TEST_SUITE_P(
         TVersieGeval{"NoAnswerQuiet", S::Stil, "", true, 'F'}),
     [](const auto& info) { return std::string(info.param.Naam); });
 
-struct TDownloadGeval {
-    const char* Naam;
-    const char* Regel;
-    const char* Geopend;
-};
-
 class DownloadTest : public VersieControleTest {};
 
 TEST_F(DownloadTest, YesOpensOnlyAWebAddressFromTheFile) {
-    const std::vector<TDownloadGeval> gevallen = {
-        {"https", "https://downloads.example.org/tarvo.exe", "https://downloads.example.org/tarvo.exe"},
-        {"http", "http://downloads.example.org/", "http://downloads.example.org/"},
-        {"file", "file:///etc/passwd", "http://tarvolingrade.example.org/software/Tarvolingrade"},
-        {"program", "/usr/bin/xterm", "http://tarvolingrade.example.org/software/Tarvolingrade"},
-        {"empty", "", "http://tarvolingrade.example.org/software/Tarvolingrade"},
-    };
-    for (const auto& g : gevallen) {
-        SCOPED_TRACE(g.Naam);
+    const QString eigen = QStringLiteral("http://tarvolingrade.example.org/software/Tarvolingrade");
+    // Line 4 of the file, the answer, what is opened ("" nothing), whether opening works.
+    const std::vector<std::tuple<const char*, TAntwoord, QString, bool>> gevallen = {
+        {"https://downloads.example.org/tarvo.exe", TAntwoord::Ja, "https://downloads.example.org/tarvo.exe",
+         true},
+        {"http://downloads.example.org/", TAntwoord::Ja, "http://downloads.example.org/", true},
+        {"file:///etc/passwd", TAntwoord::Ja, eigen, true},
+        {"/usr/bin/xterm", TAntwoord::Ja, eigen, true},
+        {"", TAntwoord::Ja, eigen, true},
+        {"https://downloads.example.org/", TAntwoord::Nee, "", true},
+        {"https://downloads.example.org/", TAntwoord::Ja, "https://downloads.example.org/", false}};
+    for (const auto& [regel, antwoord, geopend, lukt] : gevallen) {
+        SCOPED_TRACE(regel);
         url->Geopend.clear();
+        url->Gelukt = lukt;
         omg.Berichten->Lijst.clear();
-        omg.Berichten->Antwoorden = {TAntwoord::Ja};
-        TVersieServer server(S::Bestand, QByteArray("Tarvolingrade PLUS\n2013.00\n1 May 2013\n") + g.Regel);
+        omg.Berichten->Antwoorden = {antwoord};
+        TVersieServer server(S::Bestand, QByteArray("Tarvolingrade PLUS\n2013.00\n1 May 2013\n") + regel);
         Controleer(server, true);
-        ASSERT_EQ(url->Geopend.size(), 1u);
-        EXPECT_EQ(url->Geopend[0].toString(), QString::fromLatin1(g.Geopend));
-        EXPECT_EQ(Meldingen(TBerichtSoort::Fout), QStringList());
+        ASSERT_EQ(url->Geopend.size(), geopend.isEmpty() ? 0u : 1u);
+        if (!geopend.isEmpty()) {
+            EXPECT_EQ(url->Geopend[0].toString(), geopend);
+        }
+        const QStringList fouten = Meldingen(TBerichtSoort::Fout);
+        EXPECT_EQ(fouten.size(), lukt ? 0 : 1);
+        if (!lukt) {
+            EXPECT_TRUE(fouten[0].startsWith(QStringLiteral("Error in procedure of version checking: ")));
+        }
     }
-}
-
-TEST_F(DownloadTest, NoOpensNothingAndAFailedOpenIsTold) {
-    TVersieServer server(S::Bestand,
-                         "Tarvolingrade PLUS\n2013.00\n1 May 2013\nhttps://downloads.example.org/\n");
-    Controleer(server, false);
-    EXPECT_TRUE(url->Geopend.empty());
-
-    omg.Berichten->Lijst.clear();
-    omg.Berichten->Antwoorden = {TAntwoord::Ja};
-    url->Gelukt = false;
-    Controleer(server, false);
-    ASSERT_EQ(Meldingen(TBerichtSoort::Fout).size(), 1);
-    EXPECT_TRUE(Meldingen(TBerichtSoort::Fout)[0].startsWith(
-        QStringLiteral("Error in procedure of version checking: ")));
 }
 
 TEST_F(DownloadTest, TheStartWindowChecksQuietlyAndShowsProductSupport) {
