@@ -59,11 +59,9 @@ void TQtProcesStarter::Start(const QString& programma, const QStringList& argume
         proces->deleteLater();
         if (ctx) klaar(code);
     };
-    QObject::connect(proces, &QProcess::finished, proces,
-                     [proces, meld](int code, QProcess::ExitStatus status) {
-                         meld(status == QProcess::NormalExit ? code : -1);
-                         (void)proces;
-                     });
+    QObject::connect(proces, &QProcess::finished, proces, [meld](int code, QProcess::ExitStatus status) {
+        meld(status == QProcess::NormalExit ? code : -1);
+    });
     QObject::connect(proces, &QProcess::errorOccurred, proces, [meld](QProcess::ProcessError fout) {
         if (fout == QProcess::FailedToStart) meld(-1);
     });

@@ -159,3 +159,21 @@ TEST_F(VerzendenTest, WithoutAMailProgramAMessageOpensAndTheUserIsToldWhatToAtta
 }
 
 } // namespace
+
+namespace {
+TEST(TQtProcesStarter, ReportsTheExitCodeOrMinusOneWhenNothingStarts) {
+    TQtProcesStarter starter;
+    QObject context;
+    std::map<QString, int> codes;
+    const auto start = [&](const QString& programma) {
+        starter.Start(programma, {}, &context, [&codes, programma](int code) { codes[programma] = code; });
+    };
+    start(starter.Zoek(QStringLiteral("true")));
+    start(starter.Zoek(QStringLiteral("false")));
+    start(QStringLiteral("/nonexistent/xdg-email"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return codes.size() == 3; }, 5000));
+    EXPECT_EQ(codes[starter.Zoek(QStringLiteral("true"))], 0);
+    EXPECT_EQ(codes[starter.Zoek(QStringLiteral("false"))], 1);
+    EXPECT_EQ(codes[QStringLiteral("/nonexistent/xdg-email")], -1);
+}
+} // namespace
