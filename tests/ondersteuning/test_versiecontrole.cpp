@@ -90,7 +90,7 @@ protected:
     void SetUp() override {
         // Straight to this machine, whatever proxy the environment names.
         QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
-        versie = std::make_shared<THttpVersieOphaler>(400);
+        versie = std::make_shared<THttpVersieOphaler>(1000);
         OndersteuningTest::SetUp();
     }
     // Runs one check and waits for its end while counting the ticks of a timer.
@@ -217,7 +217,7 @@ TEST_F(DownloadTest, AWindowClosedDuringTheCheckHearsNothing) {
     w->InfoBox.VersieAdres = server.Adres();
     o->InfoBox().VersieControle(true);
     w.reset();
-    QTest::qWait(600);
+    QTest::qWait(1300);
     EXPECT_TRUE(Meldingen().isEmpty());
 }
 
