@@ -186,7 +186,7 @@ std::unique_ptr<TMAPIMail> TOndersteuning::MaakBericht(const QString& bestand) c
 
 void TOndersteuning::MitVerzendenClick() {
     const bool opgeslagen = Opslaan && Opslaan();
-    const QString bestand = BestandNaam ? BestandNaam() : QString();
+    const QString bestand = w.BestandNaam;
     if (bestand.isEmpty()) {
         w.Berichten().Informatie(QStringLiteral("Voordat het uitvoerbestand verzonden kan worden\n"
                                                 "moet het bestand op uw PC worden opgeslagen."));

@@ -31,11 +31,9 @@ public:
     // Use KoppelOndersteuning.
     TOndersteuning(TFrmHoofdFormulier& w, TOndersteuningOmgeving omgeving);
 
-    // Saves the farm file (the file commands' save: under its name, else through the save
-    // dialog); false when it was not saved. Empty: there is nothing to save with.
+    // Saves the farm file (the File menu's save: under its name, else through the save
+    // dialog); false when it was not saved. The mail-out sends the window's BestandNaam.
     std::function<bool()> Opslaan;
-    // The name of the current farm file, empty while it has none.
-    std::function<QString()> BestandNaam;
 
     // The start window's link to product support and its quiet version check.
     void KoppelStartvenster(TFrmStartup& startup);

@@ -61,10 +61,9 @@ protected:
         bestand = omg.Schrijf(QStringLiteral("boeren/Jansen.trv"), "farm");
         o->Opslaan = [this] {
             ++opgeslagen;
-            if (!dialoogNaam.isNull()) naam = dialoogNaam;
-            return opslaanLukt && !naam.isEmpty();
+            if (!dialoogNaam.isNull()) w->BestandNaam = dialoogNaam;
+            return opslaanLukt && !w->BestandNaam.isEmpty();
         };
-        o->BestandNaam = [this] { return naam; };
         w->SpeJaartal->setValue(2011);
         w->EdtOmschrijving->setText(QStringLiteral("Jaar 2011"));
         w->EdtNaam->setText(QStringLiteral("J. Jansen"));
@@ -78,14 +77,13 @@ protected:
                                         "Postcode + plaatsnaam : 1234 AB Ergens");
     }
     QString bestand;
-    QString naam;
     QString dialoogNaam; // the name the save dialog gives (null: no dialog)
     bool opslaanLukt = true;
     int opgeslagen = 0;
 };
 
 TEST_F(VerzendenTest, SavesFirstThenHandsTheFileToTheMailProgram) {
-    naam = bestand;
+    w->BestandNaam = bestand;
     Verzend();
     EXPECT_EQ(opgeslagen, 1);
     ASSERT_EQ(proces->Starts.size(), 1u);
@@ -105,7 +103,7 @@ TEST_F(VerzendenTest, OnlyASavedFarmIsSent) {
                                          "moet het bestand op uw PC worden opgeslagen.")});
     // A save that fails under the farm's name sends no older copy, and says nothing more.
     dialoogNaam = QString();
-    naam = bestand;
+    w->BestandNaam = bestand;
     opslaanLukt = false;
     Verzend();
     EXPECT_EQ(opgeslagen, 2);
@@ -114,7 +112,7 @@ TEST_F(VerzendenTest, OnlyASavedFarmIsSent) {
 }
 
 TEST_F(VerzendenTest, WithoutAMailProgramAMessageOpensAndTheUserIsToldWhatToAttach) {
-    naam = bestand;
+    w->BestandNaam = bestand;
     w->EdtNaam->setText(QStringLiteral("Jansen & Zn.?body=x#y"));
     struct TGeval {
         bool Gevonden;
