@@ -1,9 +1,11 @@
 // The mail layer (result texts, recipients, attachment names, the mail program's
 // arguments) and sending the farm file from the File menu.
+#include "Bestandscommandos.h"
 #include "MAPIMail.h"
 #include "Nepomgeving.h"
 #include "NumEdit.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QUrlQuery>
 
@@ -109,6 +111,22 @@ TEST_F(VerzendenTest, OnlyASavedFarmIsSent) {
     EXPECT_EQ(opgeslagen, 2);
     EXPECT_EQ(Meldingen().size(), 1);
     EXPECT_TRUE(proces->Starts.empty());
+}
+
+// With the File menu's own save: the file on disk is the one attached.
+TEST_F(OndersteuningTest, TheMailOutAttachesTheFileTheSaveWrote) {
+    o->Opslaan = [this] { return MitOpslaanClick(*w); };
+    w->Actie(QStringLiteral("MitVerzenden"))->trigger();
+    EXPECT_EQ(Meldingen(TBerichtSoort::Informatie).size(), 1);
+    EXPECT_TRUE(proces->Starts.empty());
+
+    const QString pad = omg.Map() + QStringLiteral("/Jansen.trv");
+    omg.Dialogen->Antwoorden = {pad};
+    w->Actie(QStringLiteral("MitVerzenden"))->trigger();
+    ASSERT_EQ(proces->Starts.size(), 1u);
+    EXPECT_EQ(proces->Starts[0].Argumenten.last(), pad);
+    EXPECT_GT(QFileInfo(pad).size(), 0);
+    EXPECT_EQ(Meldingen().size(), 1);
 }
 
 TEST_F(VerzendenTest, WithoutAMailProgramAMessageOpensAndTheUserIsToldWhatToAttach) {
