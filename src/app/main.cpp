@@ -2,6 +2,7 @@
 // first and the main window last, prepares the start window and runs the event loop.
 #include "Bestandscommandos.h"
 #include "Omgeving.h"
+#include "PrintCommandos.h"
 #include "Startup.h"
 #include "Tarvolingrade_u.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
     TFrmHoofdFormulier hoofd(omgeving);
     FrmHoofdFormulier = &hoofd;
     KoppelBestanden(hoofd);
+    KoppelRapport(hoofd);
     hoofd.OpenBestandVanOpdrachtregel(QApplication::arguments());
 
     startup.InitOpstart();
