@@ -51,6 +51,9 @@ struct TBestandKeuze {
     QString Naam;
     QString Filter;
     QString StandaardExtensie; // without the dot
+    // Open dialog only: a name that does not exist yet may be chosen, and an existing one
+    // is taken without a question about overwriting it.
+    bool NieuweNaam = false;
 };
 
 class TBestandDialogen {

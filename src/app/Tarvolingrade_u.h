@@ -354,6 +354,12 @@ public:
     std::array<std::vector<TControleItem>, 9> Controles;
 
     // --- State ---
+    // The current farm file's full name; empty for a new farm.
+    QString BestandNaam;
+    // Set by a successful save (and the answer No at closing), cleared by a new farm.
+    bool Opgeslagen = false;
+    // Set by the user's own edits only, cleared by a save, a read or a new farm.
+    bool Gewijzigd = false;
     std::unique_ptr<TBedrijf> Bedrijf;
     QString IniBestand;
     QString LogoBestand;

@@ -1,6 +1,7 @@
 // The program's main block: creates the windows in their fixed order, the start window
 // first and the main window last, prepares the start window and runs the event loop.
 #include "Omgeving.h"
+#include "Separator.h"
 #include "Startup.h"
 #include "Tarvolingrade_u.h"
 
@@ -21,8 +22,13 @@ int main(int argc, char* argv[]) {
     FrmStartup = &startup;
     startup.show();
 
+    // Settles the decimal sign before any number is shown or read: the machine's "." stays,
+    // any other sign gives ",".
+    TFrmSeparator separator(omgeving.Berichten, MachineDecimaalteken());
+
     TFrmHoofdFormulier hoofd(omgeving);
     FrmHoofdFormulier = &hoofd;
+    KoppelSeparator(hoofd, separator);
     hoofd.OpenBestandVanOpdrachtregel(QApplication::arguments());
 
     startup.InitOpstart();
