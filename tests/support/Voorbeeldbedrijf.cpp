@@ -1,5 +1,6 @@
 #include "Voorbeeldbedrijf.h"
 
+#include "Getallen.h"
 #include "NumEdit.h"
 #include "TabBalk.h"
 #include "Tarvolingrade_u.h"
@@ -13,18 +14,26 @@
 #include <QRadioButton>
 #include <QTest>
 
+namespace {
+// A number written with "." as the user types it under the current decimal sign.
+QString MetTeken(QString getal) {
+    return getal.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
+}
+} // namespace
+
 void Typ(NumEdit* e, const QString& tekst) {
     QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
     if (tekst.isEmpty())
         QTest::keyClick(e, Qt::Key_Backspace);
     else
-        QTest::keyClicks(e, tekst);
+        QTest::keyClicks(e, MetTeken(tekst));
 }
 
 void TypCel(TVoorraadGrid* g, int kolom, int rij, const QString& tekst) {
     g->setCurrentCell(rij - 1, kolom);
     g->editItem(g->item(rij - 1, kolom));
-    if (QLineEdit* e = g->Editor()) QTest::keyClicks(e, tekst);
+    // Column 1 is the description; the others hold numbers.
+    if (QLineEdit* e = g->Editor()) QTest::keyClicks(e, kolom == 1 ? tekst : MetTeken(tekst));
     g->SluitEditor();
 }
 
