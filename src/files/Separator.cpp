@@ -93,5 +93,6 @@ QString MachineDecimaalteken() {
 void KoppelSeparator(TFrmHoofdFormulier& w, TFrmSeparator& dlg) {
     // The item stays hidden, as the window defines it; it works when triggered.
     w.Separator1->setEnabled(true);
-    QObject::connect(w.Separator1, &QAction::triggered, &dlg, [&dlg] { dlg.exec(); });
+    QObject::connect(w.Separator1, &QAction::triggered, &dlg,
+                     [&w, &dlg] { w.Bewaak([&dlg] { dlg.exec(); }); });
 }

@@ -145,10 +145,10 @@ TEST_F(SeparatorVensterTest, KeuzeGeldtOveral) {
     Toon();
     w->SpeVet->setValue(4.4);
     EXPECT_EQ(w->SpeVet->text(), "4,40");
-    Typ(w->SpeEiwit, "3.5"); // typed as "3,5"
+    Typ(w->SpeEiwit, "3,5");
     EXPECT_DOUBLE_EQ(w->SpeEiwit->value(), 3.5);
     TVoorraadGrid* g = w->VoorraadGrids[mBegin][kKV];
-    TypRegel(g, 1, {"Brok", "1000", "940", "", "27.2", "4.5"});
+    TypRegel(g, 1, {"Brok", "1000", "940", "", "27,2", "4,5"});
     EXPECT_EQ(w->LblTotaal[mBegin][kKV][4]->text(), "27,20");
     EXPECT_EQ(w->LblTotaal[mBegin][kKV][5]->text(), "4,50");
     EXPECT_EQ(FormatFloat("0.0", 1.25L), "1,3");

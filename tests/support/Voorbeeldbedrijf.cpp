@@ -14,10 +14,16 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <memory>
+
 namespace {
-// A number written with "." as the user types it under the current decimal sign.
+// Set while the example farm is typed: its numbers, written with ".", are typed with the
+// current decimal sign, as a user of that sign types them. Other tests type as written.
+bool gMetHuidigTeken = false;
+
 QString MetTeken(QString getal) {
-    return getal.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
+    if (gMetHuidigTeken) getal.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
+    return getal;
 }
 } // namespace
 
@@ -55,6 +61,8 @@ void TypTekst(QLineEdit* e, const QString& tekst) {
 } // namespace
 
 QString TypVoorbeeldbedrijf(TFrmHoofdFormulier& w) {
+    gMetHuidigTeken = true;
+    const std::unique_ptr<bool, void (*)(bool*)> terug(&gMetHuidigTeken, [](bool* b) { *b = false; });
     const auto ok = [&w](int pagina, int volgende) -> QString {
         if (w.TabTarvolingrader->currentIndex() != pagina)
             return QStringLiteral("not on page %1 but on %2")
