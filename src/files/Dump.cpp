@@ -22,7 +22,6 @@
 #include <QRadioButton>
 
 #include <array>
-#include <cmath>
 #include <stdexcept>
 
 namespace {

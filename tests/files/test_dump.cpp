@@ -148,14 +148,6 @@ TEST(DumpTekst, Windows1252) {
     EXPECT_EQ(NaarWindows1252(QString::fromUtf8("Café € – Ω 😀")), QByteArray("Caf\xe9 \x80 \x96 ? ?"));
 }
 
-TEST(DumpTekst, BestandenPerModule) {
-    const QString D = QStringLiteral("/data/farms.dmp");
-    EXPECT_EQ(DumpBestandsnaam(D, TDumpModule::BEX), D);
-    EXPECT_EQ(DumpBestandsnaam(D, TDumpModule::BEA), "/data/farms.dmp2");
-    EXPECT_EQ(DumpBestandsnaam(D, TDumpModule::BEP), "/data/farms.dmp3");
-    EXPECT_EQ(DumpBestandsnaam(D, TDumpModule::BEN), "/data/farms.dmp4");
-}
-
 // ---------------------------------------------------------------------------------------
 // Appending to a file
 
