@@ -21,6 +21,8 @@ QFileDialog* MaakDialoog(QWidget* ouder, const TBestandKeuze& keuze, QFileDialog
     dlg->setFileMode(nieuw ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (keuze.NieuweNaam) dlg->setOption(QFileDialog::DontConfirmOverwrite);
     if (!keuze.StandaardExtensie.isEmpty()) dlg->setDefaultSuffix(keuze.StandaardExtensie);
+    if (modus == QFileDialog::AcceptSave && !keuze.BevestigOverschrijven)
+        dlg->setOption(QFileDialog::DontConfirmOverwrite);
     if (!keuze.Naam.isEmpty()) dlg->selectFile(keuze.Naam);
     return dlg;
 }

@@ -1,5 +1,7 @@
 // The program's main block: creates the windows in their fixed order, the start window
 // first and the main window last, prepares the start window and runs the event loop.
+#include "Bestandscommandos.h"
+#include "Dump.h"
 #include "Omgeving.h"
 #include "Separator.h"
 #include "Startup.h"
@@ -28,7 +30,9 @@ int main(int argc, char* argv[]) {
 
     TFrmHoofdFormulier hoofd(omgeving);
     FrmHoofdFormulier = &hoofd;
+    KoppelBestanden(hoofd);
     KoppelSeparator(hoofd, separator);
+    KoppelDump(hoofd);
     hoofd.OpenBestandVanOpdrachtregel(QApplication::arguments());
 
     startup.InitOpstart();

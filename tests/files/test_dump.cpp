@@ -423,9 +423,10 @@ TEST_F(DumpTest, ExportZonderNaamSlaatEerstOp) {
 
     omg.Berichten->Lijst.clear();
     omg.Dialogen->Vragen.clear();
-    omg.Dialogen->Antwoorden = {omg.Map() + "/boer/Voorbeeld.trv", D()};
+    omg.Dialogen->Antwoorden = {omg.Map() + "/Voorbeeld.trv", D()};
     BtnDumpClick(*w);
     EXPECT_EQ(Meldingen(), QStringList{});
+    EXPECT_TRUE(QFile::exists(omg.Map() + "/Voorbeeld.trv"));
     ASSERT_EQ(omg.Dialogen->Vragen.size(), 2u);
     const TBestandKeuze& k = omg.Dialogen->Vragen[1];
     EXPECT_EQ(k.Titel, "Exporteren");
