@@ -27,6 +27,7 @@ int main(int argc, char* argv[]) {
     // Settles the decimal sign before any number is shown or read: the machine's "." stays,
     // any other sign gives ",".
     TFrmSeparator separator(omgeving.Berichten, MachineDecimaalteken());
+    FrmSeparator = &separator;
 
     TFrmHoofdFormulier hoofd(omgeving);
     FrmHoofdFormulier = &hoofd;
@@ -38,6 +39,7 @@ int main(int argc, char* argv[]) {
     startup.InitOpstart();
     const int resultaat = QApplication::exec();
     FrmHoofdFormulier = nullptr;
+    FrmSeparator = nullptr;
     FrmStartup = nullptr;
     return resultaat;
 }

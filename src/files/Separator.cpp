@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+TFrmSeparator* FrmSeparator = nullptr;
+
 TFrmSeparator::TFrmSeparator(std::shared_ptr<TBerichten> berichten, const QString& teken, QWidget* parent)
     : QDialog(parent), fBerichten(std::move(berichten)) {
     setObjectName(QStringLiteral("FrmSeparator"));

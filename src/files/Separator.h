@@ -48,6 +48,10 @@ private:
     QString fTeken;
 };
 
+// The dialog, reachable by its name as every window of the program (the ammonia
+// explanation reads the sign chosen); set by the main block.
+extern TFrmSeparator* FrmSeparator;
+
 // The explanation of the dialog, three lines.
 QString SeparatorToelichting();
 
