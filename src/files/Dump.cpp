@@ -266,12 +266,12 @@ bool VoegDumpRegelToe(const QString& bestand, const QByteArray& kop, const QByte
     QFile f(bestand);
     QByteArray inhoud;
     if (f.exists()) {
-        if (!f.open(QIODevice::ReadOnly)) {
+        if (f.open(QIODevice::ReadOnly)) inhoud = f.readAll();
+        if (!f.isOpen() || f.error() != QFileDevice::NoError) {
             berichten.Fout(
                 QStringLiteral("The dump file %1 cannot be read:\n%2").arg(bestand, f.errorString()));
             return false;
         }
-        inhoud = f.readAll();
         f.close();
     }
 
