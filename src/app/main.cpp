@@ -3,6 +3,8 @@
 #include "Bestandscommandos.h"
 #include "Dump.h"
 #include "Omgeving.h"
+#include "Ondersteuning.h"
+#include "PrintCommandos.h"
 #include "Separator.h"
 #include "Startup.h"
 #include "Tarvolingrade_u.h"
@@ -34,6 +36,11 @@ int main(int argc, char* argv[]) {
     KoppelBestanden(hoofd);
     KoppelSeparator(hoofd, separator);
     KoppelDump(hoofd);
+    KoppelRapport(hoofd);
+    TOndersteuning* ondersteuning = KoppelOndersteuning(hoofd);
+    ondersteuning->KoppelStartvenster(startup);
+    // The mail-out saves the farm first, with the File menu's own save.
+    ondersteuning->Opslaan = [&hoofd] { return MitOpslaanClick(hoofd); };
     hoofd.OpenBestandVanOpdrachtregel(QApplication::arguments());
 
     startup.InitOpstart();

@@ -25,6 +25,12 @@ QString MetTeken(QString getal) {
     if (gMetHuidigTeken) getal.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
     return getal;
 }
+
+// The messages a keystroke or a click raised are shown once its event is over, as the event
+// loop would do now.
+void NaAfloop() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+}
 } // namespace
 
 void Typ(NumEdit* e, const QString& tekst) {
@@ -33,6 +39,7 @@ void Typ(NumEdit* e, const QString& tekst) {
         QTest::keyClick(e, Qt::Key_Backspace);
     else
         QTest::keyClicks(e, MetTeken(tekst));
+    NaAfloop();
 }
 
 void TypCel(TVoorraadGrid* g, int kolom, int rij, const QString& tekst) {
@@ -41,6 +48,7 @@ void TypCel(TVoorraadGrid* g, int kolom, int rij, const QString& tekst) {
     // Column 1 is the description; the others hold numbers.
     if (QLineEdit* e = g->Editor()) QTest::keyClicks(e, kolom == 1 ? tekst : MetTeken(tekst));
     g->SluitEditor();
+    NaAfloop();
 }
 
 void TypRegel(TVoorraadGrid* g, int rij, const QStringList& cellen) {
@@ -51,6 +59,7 @@ void TypRegel(TVoorraadGrid* g, int rij, const QStringList& cellen) {
 void KlikTab(TFrmHoofdFormulier& w, int pagina) {
     TTabBalk* balk = w.TabTarvolingrader->TabBalk();
     QTest::mouseClick(balk, Qt::LeftButton, Qt::NoModifier, balk->tabRect(pagina).center());
+    NaAfloop();
 }
 
 namespace {
