@@ -36,7 +36,7 @@ protected:
     void Koppel(std::optional<TAfdrukKeuze> keuze, TPrintOmgeving* o = nullptr) {
         TPrintOmgeving omgeving = o ? *o : NepOmgeving(log, keuze);
         c = KoppelRapport(*w, omgeving);
-        c->Bestandsnaam = [] { return QStringLiteral("/data/boeren/Bedrijf Jansen.trv"); };
+        w->BestandNaam = QStringLiteral("/data/boeren/Bedrijf Jansen.trv");
     }
     void Typ() {
         ASSERT_EQ(TypVoorbeeldbedrijf(*w), "");
