@@ -28,7 +28,7 @@ struct TQPrinterDoel::TData {
 TQPrinterDoel::TQPrinterDoel(QPrinter& printer) : d(std::make_unique<TData>(printer)) {}
 
 TQPrinterDoel::~TQPrinterDoel() {
-    if (d->Painter.isActive()) Afbreken();
+    if (d->Painter.isActive()) TQPrinterDoel::Afbreken();
 }
 
 bool TQPrinterDoel::Begin() {
