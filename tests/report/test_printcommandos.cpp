@@ -221,4 +221,17 @@ TEST_F(PrintCommandoTest, GeannuleerdePdfVerdwijnt) {
     EXPECT_TRUE(omg.Berichten->Lijst.empty());
 }
 
+// A PDF file that cannot be written stops the job with a message; nothing is painted.
+TEST_F(PrintCommandoTest, PdfDatNietKanBeginnen) {
+    Typ();
+    QTemporaryDir map;
+    TPrintOmgeving o = PdfOmgeving(map.filePath("bestaat/niet/rapport.pdf"), log);
+    Koppel(std::nullopt, &o);
+    int geschilderd = 0;
+    c->PktPrintPreview.OnPaint = [&](TPreviewCanvas&, int) { ++geschilderd; };
+    w->Actie("MitAfdrukken")->trigger();
+    EXPECT_EQ(omg.Berichten->Teksten(TBerichtSoort::Fout), QStringList{"Afdrukken kan niet beginnen"});
+    EXPECT_EQ(geschilderd, 0);
+}
+
 } // namespace
