@@ -48,7 +48,7 @@ public:
 };
 
 // A print job on a QPrinter (a printer, or a PDF file when its output format says so).
-class TQPrinterDoel : public TPrintDoel {
+class TQPrinterDoel final : public TPrintDoel {
 public:
     explicit TQPrinterDoel(QPrinter& printer);
     ~TQPrinterDoel() override;
