@@ -90,7 +90,7 @@ TFrmInfotxt::TFrmInfotxt(const char* naam, bool jongvee, QWidget* parent)
     connect(SttLink, &StaticText::clicked, this, [this] {
         if (SttLinkClick) SttLinkClick();
     });
-    ZetTitel();
+    TFrmInfotxt::ZetTitel();
 }
 
 void TFrmInfotxt::ZetTitel() {
@@ -160,7 +160,7 @@ TFrmHelpEmissie::TFrmHelpEmissie(QWidget* parent)
     l->addWidget(EdtMemoPunt, 0, 0);
     l->addWidget(EdtMemoKomma, 0, 0);
     ZetInhoud(inhoud);
-    FormShow();
+    TFrmHelpEmissie::FormShow();
 }
 
 void TFrmHelpEmissie::FormShow() {

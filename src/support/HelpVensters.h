@@ -55,7 +55,9 @@ protected:
 class TFrmInfotxtJv : public TFrmInfotxt {
     Q_OBJECT
 public:
-    explicit TFrmInfotxtJv(QWidget* parent) : TFrmInfotxt("FrmInfotxtJv", true, parent) { ZetTitel(); }
+    explicit TFrmInfotxtJv(QWidget* parent) : TFrmInfotxt("FrmInfotxtJv", true, parent) {
+        TFrmInfotxtJv::ZetTitel();
+    }
     void ZetTitel() override;
 };
 
