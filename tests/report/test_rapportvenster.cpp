@@ -1,0 +1,77 @@
+// The report pages painted from a snapshot of the real main window: the control names the
+// pages read exist and carry what the window shows.
+#include "RapportToets.h"
+
+#include "Getallen.h"
+#include "NumEdit.h"
+#include "PaginaIndeling.h"
+#include "QtPrinten.h"
+#include "Tarvolingrade_u.h"
+#include "TestOmgeving.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+TEST(RapportVenster, PaginasLezenDeBesturingen) {
+    TTestOmgeving omg;
+    TFrmHoofdFormulier w(omg.Omgeving());
+    KiesAlsGebruiker(w.CbxModule, w.CbxModule->findText(QStringLiteral("BEX + BEA + BEP + BEN")));
+    ASSERT_TRUE(w.ModuleBEA && w.ModuleBEP && w.ModuleBEN);
+    w.EdtNaam->setText(QStringLiteral("Jansen"));
+    const TMomentopname m = NeemMomentopname(w, QStringLiteral("/tmp/boer.trv"));
+    ASSERT_EQ(PaginaAantal(m), 11);
+
+    const TOpnameCanvas voorblad = Teken(m, 1);
+    EXPECT_EQ(TekstenOpRij(voorblad, 39), QStringList({"Farmer\"s name", ":", "Jansen"}));
+    EXPECT_EQ(TekstenOpRij(voorblad, 37), QStringList({"Based on year ..", ":", w.SpeJaartal->text()}));
+    EXPECT_EQ(TekstenOpRij(voorblad, 49), QStringList("http://" + w.InfoBox.WebAdres));
+
+    // The captions of the BEP result page as the window shows them.
+    const TOpnameCanvas bep = Teken(m, 4);
+    const auto opschrift = [&](const char* naam) { return w.findChild<QLabel*>(naam)->text(); };
+    EXPECT_EQ(TekstenOpRij(bep, 25), QStringList(opschrift("SttBepJaar")));
+    EXPECT_EQ(TekstenOpRij(bep, 29), QStringList(opschrift("SttBepJaar3")));
+    EXPECT_EQ(TekstenOpRij(bep, 50), QStringList(opschrift("SttBepBasis")));
+    EXPECT_FALSE(opschrift("SttBepJaar").isEmpty());
+
+    // The input page: every other-animal caption cut before its category number.
+    const TOpnameCanvas invoer = Teken(m, 7);
+    for (int i = 1; i <= 13; ++i) {
+        const QString opschrift = w.LblGraas[static_cast<std::size_t>(i)]->text();
+        ASSERT_TRUE(opschrift.contains("(cat")) << opschrift.toStdString();
+        EXPECT_TRUE(invoer.Zoek(opschrift.left(opschrift.indexOf("(cat")))) << opschrift.toStdString();
+    }
+    EXPECT_TRUE(invoer.Zoek(QStringLiteral("Graze- and suckler cows, liq. manure ")));
+    EXPECT_TRUE(invoer.Zoek(QStringLiteral("Breed cows")));
+    for (const QString& t : invoer.Teksten())
+        EXPECT_FALSE(t.contains("(cat")) << t.toStdString();
+
+    // The module input page: list texts, and the maize soil line follows its list.
+    const TOpnameCanvas module = Teken(m, 8);
+    const TOpname* stal = module.Zoek(QStringLiteral("Stable type"));
+    ASSERT_TRUE(stal);
+    EXPECT_EQ(TekstenOpRij(module, (stal->Y - kBoven) / 280.0),
+              QStringList({"Stable type", w.CbxTypeStal->currentText()}));
+    EXPECT_EQ(module.Zoek(QStringLiteral("Maize: soil type, groundwater level")) != nullptr,
+              !w.CbxMaisGrond->isHidden());
+}
+
+// The snapshot keeps the decimal sign the standards table is printed with.
+TEST(RapportVenster, DecimaaltekenInDeMomentopname) {
+    TTestOmgeving omg;
+    TFrmHoofdFormulier w(omg.Omgeving());
+    w.ModuleBEA = true;
+    SetDecimalSeparator(',');
+    const TMomentopname komma = NeemMomentopname(w, QString());
+    SetDecimalSeparator('.');
+    const TMomentopname punt = NeemMomentopname(w, QString());
+    EXPECT_EQ(komma.Decimaalteken, QLatin1Char(','));
+    EXPECT_EQ(punt.Decimaalteken, QLatin1Char('.'));
+    EXPECT_EQ(TekstenOpRij(Teken(komma, 3), 22).value(1), "5,1");
+    EXPECT_EQ(TekstenOpRij(Teken(punt, 3), 22).value(1), "5.1");
+}
+
+} // namespace
