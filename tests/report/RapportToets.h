@@ -4,6 +4,7 @@
 #pragma once
 
 #include "OpnameCanvas.h"
+#include "QtPrinten.h"
 #include "Rapport.h"
 
 #include <QString>
