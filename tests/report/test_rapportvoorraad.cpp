@@ -182,17 +182,4 @@ TEST(RapportVoorraad, PaginaSplitsing) {
     EXPECT_EQ(kleine, 4);
 }
 
-// A section without batches still gets its page with the bands; the report's last page
-// is the closing stock.
-TEST(RapportVoorraad, LegeSectie) {
-    TMomentopname m = VoorbeeldOpname();
-    m.ModuleBEA = true;
-    const int pagina = VoorraadPagina(m, 2, 1);
-    EXPECT_EQ(pagina, 8);
-    const TOpnameCanvas c = Teken(m, pagina);
-    EXPECT_EQ(Regel(c, 8).value(0), "Stock increase and sales");
-    for (int rij = 9; rij <= 50; ++rij)
-        EXPECT_TRUE(Regel(c, rij).isEmpty()) << rij;
-}
-
 } // namespace
