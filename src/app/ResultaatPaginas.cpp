@@ -430,8 +430,9 @@ void TFrmHoofdFormulier::KoppelNavigatie() {
     TabTarvolingraderChanging();
     // Only the user's own choice of a tab goes by the rules; a page set by code is kept.
     connect(TabTarvolingrader, &QTabWidget::currentChanged, this, [this](int) {
+        // Inside the tab bar's own click, key or wheel event: the messages wait for its end.
         if (!fNavigeren && TabTarvolingrader->TabBalk()->DoorGebruiker())
-            Bewaak([this] { TabTarvolingraderChange(TabTarvolingrader); });
+            BewaakNaAfloop([this] { TabTarvolingraderChange(TabTarvolingrader); });
         TabTarvolingraderChanging();
     });
 }
@@ -477,7 +478,8 @@ void TFrmHoofdFormulier::TabTarvolingraderChange(QObject* Sender) {
         v.Afzender = TAfzender::PaginaControle;
     else if (okKnop)
         v.Afzender = TAfzender::OkKnop;
-    v.Oud = v.Afzender == TAfzender::Anders ? 0 : std::clamp(Sender->property("tag").toInt(), 0, 13);
+    v.Oud =
+        v.Afzender == TAfzender::Anders || !Sender ? 0 : std::clamp(Sender->property("tag").toInt(), 0, 13);
     v.Nieuw = TabTarvolingrader->currentIndex();
     // Back to the page left; what follows decides where to go.
     ZetActievePagina(v.Oud);

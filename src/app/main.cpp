@@ -1,6 +1,8 @@
 // The program's main block: creates the windows in their fixed order, the start window
 // first and the main window last, prepares the start window and runs the event loop.
+#include "Bestandscommandos.h"
 #include "Omgeving.h"
+#include "PrintCommandos.h"
 #include "Startup.h"
 #include "Tarvolingrade_u.h"
 
@@ -23,6 +25,8 @@ int main(int argc, char* argv[]) {
 
     TFrmHoofdFormulier hoofd(omgeving);
     FrmHoofdFormulier = &hoofd;
+    KoppelBestanden(hoofd);
+    KoppelRapport(hoofd);
     hoofd.OpenBestandVanOpdrachtregel(QApplication::arguments());
 
     startup.InitOpstart();
