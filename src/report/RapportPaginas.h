@@ -11,7 +11,8 @@
 //   RapportVoorraad.cpp      PrintVoorraad        the stock pages
 //
 // PktPrintPreviewPaint (Rapport.h) builds the page state and calls the one routine the
-// page map (PaginaIndeling.h) chooses. Each routine draws its whole page: every page
+// page map (PaginaIndeling.h) chooses. What several page kinds share (result figures with
+// their colour on paper, the opening of the input pages) is in RapportHulp.h. Each routine draws its whole page: every page
 // after the cover begins with r.PrintKop() (r.Paginakop() adds the body font, a clear
 // brush and Regel 4) and every page ends with r.PrintVoet(r.PageNo). They draw only with
 // the routines of TRapport and the surface r.Canvas, and read only the snapshot r.M:
