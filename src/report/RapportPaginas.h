@@ -11,15 +11,16 @@
 //   RapportVoorraad.cpp      PrintVoorraad        the stock pages
 //
 // PktPrintPreviewPaint (Rapport.h) builds the page state and calls the one routine the
-// page map (PaginaIndeling.h) chooses. What several page kinds share (result figures with
-// their colour on paper, the opening of the input pages) is in RapportHulp.h. Each routine draws its whole page: every page
+// page map (PaginaIndeling.h) chooses. Each routine draws its whole page: every page
 // after the cover begins with r.PrintKop() (r.Paginakop() adds the body font, a clear
 // brush and Regel 4) and every page ends with r.PrintVoet(r.PageNo). They draw only with
 // the routines of TRapport and the surface r.Canvas, and read only the snapshot r.M:
 // the kept records (r.M.Uitvoer, r.M.Invoer; result texts through ResultaatVelden.h),
 // control texts and values by name (r.M.Tekst("SpeJaartal"), r.M.Waarde(...),
 // r.M.Zichtbaar(...)), the stock grids, the purchase flags and the pictures. A stock
-// page draws the kinds VoorraadVerdeling(r.M, sectie)[deel - 1] of its section.
+// page draws the kinds VoorraadVerdeling(r.M, sectie)[deel - 1] of its section. What
+// several page kinds share (result figures with their colour on paper, the opening of
+// the input pages) is in RapportHulp.h.
 #pragma once
 
 #include "Rapport.h"
