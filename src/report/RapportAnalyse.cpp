@@ -24,19 +24,19 @@ void Koppen(TRapport& r, std::initializer_list<std::pair<const char*, double>> k
 void Verhoudingen(TRapport& r) {
     struct TVerhouding {
         const char* Label;
+        const char* Eenheid;
         std::string_view Veld;
         int Index;
-        const char* Eenheid;
         bool AlleenMelkvee;
     };
     constexpr TVerhouding regels[] = {
-        {"Milk per ha", "MelkPerHa", 0, "   kg", true},
-        {"No. of youngstock per 10 milk cows", "JvPer10Mk", 0, "   no.", true},
-        {"Concentrate  per 100 kg milk", "KvPer100kgMelk", 0, "   kg", true},
-        {"Advantage farm-specific, nitrogen", "PcVoordeelSpec", 1, "   %", false},
-        {"Advantage farm-specific, phosphate", "PcVoordeelSpec", 2, "   %", false},
-        {"Maximum milk production without manure disposal, nitrogen", "MelkProdMax", 1, "   kg ha-1", true},
-        {"Maximum milk productie without manure disposal, phosphate", "MelkProdMax", 2, "   kg ha-1", true},
+        {"Milk per ha", "   kg", "MelkPerHa", 0, true},
+        {"No. of youngstock per 10 milk cows", "   no.", "JvPer10Mk", 0, true},
+        {"Concentrate  per 100 kg milk", "   kg", "KvPer100kgMelk", 0, true},
+        {"Advantage farm-specific, nitrogen", "   %", "PcVoordeelSpec", 1, false},
+        {"Advantage farm-specific, phosphate", "   %", "PcVoordeelSpec", 2, false},
+        {"Maximum milk production without manure disposal, nitrogen", "   kg ha-1", "MelkProdMax", 1, true},
+        {"Maximum milk productie without manure disposal, phosphate", "   kg ha-1", "MelkProdMax", 2, true},
     };
     const bool melkvee = r.M.Diercategorie == QLatin1String("MK");
     bool eerste = true;

@@ -59,33 +59,36 @@ void PrintResultaatBEP(TRapport& r) {
     r.Letter(10);
 
     ++r.Regel;
-    const char* const balans[] = {
-        " Used amount of phosphate on own farm",
-        "- purchased amount of phosphate with concentrates and milk powder (minus)",
-        "- purchased amount of phosphate with silage and other products ()",
-        "- on own farm produced phosphate except grass(silage) and maize used as feed for own livestock "
-        "(minus)",
-        "+ disposal of phosphate by selling home made grass(silage) and maïze(plus)",
-        "= on own farm produced amount of phosphate wih grass(silage) and maïze (=soil extraction)",
+    const QString balans[] = {
+        QStringLiteral(" Used amount of phosphate on own farm"),
+        QStringLiteral("- purchased amount of phosphate with concentrates and milk powder (minus)"),
+        QStringLiteral("- purchased amount of phosphate with silage and other products ()"),
+        QStringLiteral("- on own farm produced phosphate except grass(silage) and maize used as feed for own "
+                       "livestock (minus)"),
+        QStringLiteral("+ disposal of phosphate by selling home made grass(silage) and maïze(plus)"),
+        QStringLiteral(
+            "= on own farm produced amount of phosphate wih grass(silage) and maïze (=soil extraction)"),
     };
-    for (const char* regel : balans)
-        r.PrintTekst(0, QString::fromUtf8(regel), 0, ++r.Regel);
+    for (const QString& regel : balans)
+        r.PrintTekst(0, regel, 0, ++r.Regel);
 
     ++r.Regel;
-    const char* const uitleg[] = {
-        "Of these FARM-SPECIFIC APPLICATION STANDARD FOR  PHOSPHATE   a standard  is derived for grass and "
-        "maize",
-        "for the neutral ground state.  On this standard  is an adjustment is made for phosphate status",
-        "high and low. This results in  an application standard for each soil condition",
-        "for grassland and maize for the year of calculation.",
-        "Because crop yields vary yearly properly,  the phosphate application standard",
-        "for next year is the average of the last three years.",
-        "Besides the derivative phosphate application standards of last year, the average phosphate "
-        "standards are",
-        "also shown in the table:  derivative state standards for every phosphate status.",
+    const QString uitleg[] = {
+        QStringLiteral(
+            "Of these FARM-SPECIFIC APPLICATION STANDARD FOR  PHOSPHATE   a standard  is derived for "
+            "grass and maize"),
+        QStringLiteral(
+            "for the neutral ground state.  On this standard  is an adjustment is made for phosphate status"),
+        QStringLiteral("high and low. This results in  an application standard for each soil condition"),
+        QStringLiteral("for grassland and maize for the year of calculation."),
+        QStringLiteral("Because crop yields vary yearly properly,  the phosphate application standard"),
+        QStringLiteral("for next year is the average of the last three years."),
+        QStringLiteral("Besides the derivative phosphate application standards of last year, the average "
+                       "phosphate standards are"),
+        QStringLiteral("also shown in the table:  derivative state standards for every phosphate status."),
     };
-    for (const char* regel : uitleg)
-        r.PrintTekst(0, QString::fromLatin1(regel), 0, ++r.Regel);
+    for (const QString& regel : uitleg)
+        r.PrintTekst(0, regel, 0, ++r.Regel);
 
     r.Regel += 2;
     r.Canvas.Font.Color = kZwart;
