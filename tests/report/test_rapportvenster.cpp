@@ -10,8 +10,13 @@
 #include "TestOmgeving.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
+
+#include <tuple>
 
 namespace {
 
@@ -72,6 +77,37 @@ TEST(RapportVenster, DecimaaltekenInDeMomentopname) {
     EXPECT_EQ(punt.Decimaalteken, QLatin1Char('.'));
     EXPECT_EQ(TekstenOpRij(Teken(komma, 3), 22).value(1), "5,1");
     EXPECT_EQ(TekstenOpRij(Teken(punt, 3), 22).value(1), "5.1");
+}
+
+// The cover draws the farm logo from the picture at its own size, not the size the window
+// shrinks it to; a file that is no picture keeps the logo there was.
+TEST(RapportVenster, BedrijfslogoOpEigenMaat) {
+    TTestOmgeving omg;
+    TFrmHoofdFormulier w(omg.Omgeving());
+    QTemporaryDir map;
+    const QString logo = map.filePath("logo.png");
+    QImage beeld(1000, 200, QImage::Format_RGB32);
+    beeld.fill(Qt::darkGreen);
+    ASSERT_TRUE(beeld.save(logo));
+    w.LaadLogo(logo);
+    EXPECT_EQ(w.ImgBedrijf->size(), QSize(400, 80));
+    const QString kapot = map.filePath("kapot.png");
+    QFile f(kapot);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("geen plaatje");
+    f.close();
+    w.LaadLogo(kapot);
+
+    const TMomentopname m = NeemMomentopname(w, QString());
+    EXPECT_EQ(m.ImgBedrijf.size(), QSize(1000, 200));
+    // Limited by its height: 0.8 x 800 / 200 = 3.2 twips a pixel.
+    const TOpnameCanvas c = Teken(m, 1);
+    const TOpname* plaatje = nullptr;
+    for (const TOpname& o : c.Lijst)
+        if (o.Soort == TOpname::TSoort::Plaatje && o.Beeld == QSize(1000, 200)) plaatje = &o;
+    ASSERT_TRUE(plaatje);
+    EXPECT_EQ(std::make_tuple(plaatje->X, plaatje->Y, plaatje->X2, plaatje->Y2),
+              std::make_tuple(11131 - 3200, 15597 - 640, 11131, 15597));
 }
 
 } // namespace
