@@ -2,6 +2,7 @@
 // first and the main window last, prepares the start window and runs the event loop.
 #include "Bestandscommandos.h"
 #include "Omgeving.h"
+#include "Ondersteuning.h"
 #include "PrintCommandos.h"
 #include "Startup.h"
 #include "Tarvolingrade_u.h"
@@ -27,6 +28,10 @@ int main(int argc, char* argv[]) {
     FrmHoofdFormulier = &hoofd;
     KoppelBestanden(hoofd);
     KoppelRapport(hoofd);
+    TOndersteuning* ondersteuning = KoppelOndersteuning(hoofd);
+    ondersteuning->KoppelStartvenster(startup);
+    // The mail-out saves the farm first, with the File menu's own save.
+    ondersteuning->Opslaan = [&hoofd] { return MitOpslaanClick(hoofd); };
     hoofd.OpenBestandVanOpdrachtregel(QApplication::arguments());
 
     startup.InitOpstart();
