@@ -64,7 +64,7 @@ protected:
         };
         o.Doel = TPrintOmgeving::Standaard().Doel;
         c = KoppelRapport(*w, o);
-        c->Bestandsnaam = [] { return QStringLiteral("/data/boeren/Bedrijf Jansen.trv"); };
+        w->BestandNaam = QStringLiteral("/data/boeren/Bedrijf Jansen.trv");
     }
     // Chooses the module as the user does and prints the report to a new PDF file.
     void Druk(const QString& module) {

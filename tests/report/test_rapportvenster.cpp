@@ -26,7 +26,7 @@ TEST(RapportVenster, PaginasLezenDeBesturingen) {
     KiesAlsGebruiker(w.CbxModule, w.CbxModule->findText(QStringLiteral("BEX + BEA + BEP + BEN")));
     ASSERT_TRUE(w.ModuleBEA && w.ModuleBEP && w.ModuleBEN);
     w.EdtNaam->setText(QStringLiteral("Jansen"));
-    const TMomentopname m = NeemMomentopname(w, QStringLiteral("/tmp/boer.trv"));
+    const TMomentopname m = NeemMomentopname(w);
     ASSERT_EQ(PaginaAantal(m), 11);
 
     const TOpnameCanvas voorblad = Teken(m, 1);
@@ -70,9 +70,9 @@ TEST(RapportVenster, DecimaaltekenInDeMomentopname) {
     TFrmHoofdFormulier w(omg.Omgeving());
     w.ModuleBEA = true;
     SetDecimalSeparator(',');
-    const TMomentopname komma = NeemMomentopname(w, QString());
+    const TMomentopname komma = NeemMomentopname(w);
     SetDecimalSeparator('.');
-    const TMomentopname punt = NeemMomentopname(w, QString());
+    const TMomentopname punt = NeemMomentopname(w);
     EXPECT_EQ(komma.Decimaalteken, QLatin1Char(','));
     EXPECT_EQ(punt.Decimaalteken, QLatin1Char('.'));
     EXPECT_EQ(TekstenOpRij(Teken(komma, 3), 22).value(1), "5,1");
@@ -98,7 +98,7 @@ TEST(RapportVenster, BedrijfslogoOpEigenMaat) {
     f.close();
     w.LaadLogo(kapot);
 
-    const TMomentopname m = NeemMomentopname(w, QString());
+    const TMomentopname m = NeemMomentopname(w);
     EXPECT_EQ(m.ImgBedrijf.size(), QSize(1000, 200));
     // Limited by its height: 0.8 x 800 / 200 = 3.2 twips a pixel.
     const TOpnameCanvas c = Teken(m, 1);
