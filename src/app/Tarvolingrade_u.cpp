@@ -775,6 +775,12 @@ int TFrmHoofdFormulier::ResetJaar() const {
     return jaar >= 2006 && jaar <= 2012 ? jaar : 2010;
 }
 
+std::shared_ptr<TBerichten> TFrmHoofdFormulier::WisselBerichten(std::shared_ptr<TBerichten> berichten) {
+    std::swap(fOmgeving.Berichten, berichten);
+    if (!fOmgeving.Berichten) fOmgeving.Berichten = std::make_shared<TQtBerichten>();
+    return berichten;
+}
+
 void TFrmHoofdFormulier::NieuwBedrijf() {
     InitInvoer();
     TabTarvolingrader->setCurrentIndex(0);

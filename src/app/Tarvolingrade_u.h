@@ -90,6 +90,9 @@ public:
 
     const TOmgeving& Omgeving() const { return fOmgeving; }
     TBerichten& Berichten() const { return *fOmgeving.Berichten; }
+    // Puts another sink for the window's messages in place and returns the one it replaces
+    // (a batch run lists them under its farm instead of showing boxes).
+    std::shared_ptr<TBerichten> WisselBerichten(std::shared_ptr<TBerichten> berichten);
     // Runs f inside the guard of every handler.
     template <typename F> void Bewaak(F&& f) { Bewaakt(*fOmgeving.Berichten, std::forward<F>(f)); }
 
@@ -366,6 +369,11 @@ public:
     bool ModuleBEP = false;
     bool ModuleBEN = false;
     TInfoBoxGegevens InfoBox;
+    // The farm file: its name (empty for a new farm), whether it was saved since the last
+    // New, and whether the user changed inputs since it was last read or saved.
+    QString BestandNaam;
+    bool Opgeslagen = false;
+    bool Gewijzigd = false;
 
     // --- Window, menu and tool bar ---
     TPaginaControle* TabTarvolingrader = nullptr;
