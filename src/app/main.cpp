@@ -1,5 +1,6 @@
 // The program's main block: creates the windows in their fixed order, the start window
 // first and the main window last, prepares the start window and runs the event loop.
+#include "Automat.h"
 #include "Omgeving.h"
 #include "Startup.h"
 #include "Tarvolingrade_u.h"
@@ -21,8 +22,11 @@ int main(int argc, char* argv[]) {
     FrmStartup = &startup;
     startup.show();
 
+    TFrmAutomat automat(omgeving);
+
     TFrmHoofdFormulier hoofd(omgeving);
     FrmHoofdFormulier = &hoofd;
+    KoppelBatch(hoofd, automat);
     hoofd.OpenBestandVanOpdrachtregel(QApplication::arguments());
 
     startup.InitOpstart();

@@ -37,7 +37,8 @@ bool LeesBestand(TFrmHoofdFormulier&, const QString&) {
 
 TAntwoord VraagOpslaan(TFrmHoofdFormulier& w) {
     if (!w.Gewijzigd) return TAntwoord::Nee;
-    const TAntwoord a = w.Berichten().Waarschuwing(QStringLiteral("Save file ") + w.BestandNaam + QStringLiteral("?"));
+    const TAntwoord a =
+        w.Berichten().Waarschuwing(QStringLiteral("Save file ") + w.BestandNaam + QStringLiteral("?"));
     if (a == TAntwoord::Ja && !MitOpslaanClick(w)) return TAntwoord::Annuleren;
     return a;
 }

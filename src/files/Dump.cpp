@@ -6,7 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-void SchrijfDump(TFrmHoofdFormulier& w, const QString& D, const std::function<bool(const QString& vraag)>& vraagDubbel) {
+void SchrijfDump(TFrmHoofdFormulier& w, const QString& D,
+                 const std::function<bool(const QString& vraag)>& vraagDubbel) {
     const QString naam = QFileInfo(w.BestandNaam).completeBaseName().toUpper();
     for (const QString& bestand : {D, D + QStringLiteral("2")}) {
         QFile f(bestand);
@@ -15,8 +16,9 @@ void SchrijfDump(TFrmHoofdFormulier& w, const QString& D, const std::function<bo
         f.close();
         const QByteArray regel = naam.toLatin1() + "@";
         if (inhoud.startsWith(regel) || inhoud.contains("\n" + regel)) {
-            const QString vraag = QStringLiteral("Dump file already contents a file with the name: ") + naam +
-                                  QStringLiteral("\nWill youWilt u dit bestand toch (nogmaals) exporteren naar dumpfile?");
+            const QString vraag =
+                QStringLiteral("Dump file already contents a file with the name: ") + naam +
+                QStringLiteral("\nWill youWilt u dit bestand toch (nogmaals) exporteren naar dumpfile?");
             const bool ja = vraagDubbel ? vraagDubbel(vraag) : w.Berichten().Vraag(vraag) == TAntwoord::Ja;
             if (!ja) continue;
         }
