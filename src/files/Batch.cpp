@@ -13,8 +13,8 @@
 #include "Getallen.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>

@@ -23,6 +23,7 @@ void SchrijfDump(TFrmHoofdFormulier& w, const QString& D,
             if (!ja) continue;
         }
         if (!f.open(QIODevice::Append)) continue;
+        if (inhoud.isEmpty()) f.write("naaminv@\r\n");
         f.write(regel + "\r\n");
     }
 }

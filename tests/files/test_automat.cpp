@@ -8,12 +8,15 @@
 #include "Tarvolingrade_u.h"
 #include "TestOmgeving.h"
 #include "Venster.h"
+#include "VoorraadGrid.h"
 
+#include "Boerderij.h"
 #include "Getallen.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -169,6 +172,7 @@ protected:
         w->Rekenmodel = [this, model](const TTvInvoer& in, TTvUitvoer& uit) {
             invoer.push_back(in);
             oppGras.push_back(w->SpeOppGras->value());
+            besteKuil.push_back(w->VoorraadGrids[mAanleg][kGK]->Cells(2, 2));
             model(in, uit);
         };
         a->FormShow();
@@ -209,6 +213,7 @@ protected:
     std::unique_ptr<TFrmAutomat> a;
     std::vector<TTvInvoer> invoer;
     std::vector<double> oppGras;
+    std::vector<QString> besteKuil;
 };
 
 TEST_F(AutomatTest, VensterEnBestandskeuze) {
@@ -320,5 +325,200 @@ TEST_F(AutomatTest, VierBedrijvenEenFout) {
     EXPECT_TRUE(w->BestandNaam.isEmpty());
     EXPECT_EQ(invoer.size(), 4u);
     (void)pad;
+}
+
+struct WeideGeval {
+    const char* Naam;
+    TRij Wijziging;
+    std::array<float, 4> Verwacht; // months WeidO and WeidB, hours WeidO and WeidB
+};
+
+class BatchWeideTest : public AutomatTest, public ::testing::WithParamInterface<WeideGeval> {};
+
+TEST_P(BatchWeideTest, BeweidingVan2008) {
+    const TRij basis =
+        Met(BexBoer("Boer"),
+            {{"JAARTAL", "2008"}, {"BEWEIDING", "ONBEPERKT"}, {"MNDWEIDB", ""}, {"UURWEIDB", ""}});
+    Verwerk(Tabel({Met(basis, GetParam().Wijziging)}));
+    ASSERT_EQ(invoer.size(), 1u);
+    const TTvInvoer& in = invoer[0];
+    EXPECT_EQ((std::array<float, 4>{in.MndWeidOMk, in.MndWeidBMk, in.UurWeidOMk, in.UurWeidBMk}),
+              GetParam().Verwacht);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Automat, BatchWeideTest,
+    ::testing::Values(WeideGeval{"voor200803", {{"VERSIE", "2008.02"}}, {6, 0, 14, 0}},
+                      WeideGeval{"vanaf200803Leeg", {{"VERSIE", "2008.03"}}, {0, 0, 0, 0}},
+                      WeideGeval{"vanaf200803Kolommen",
+                                 {{"VERSIE", "2008.03"}, {"MNDWEIDEN", "5"}, {"UURWEIDEN", "10"}},
+                                 {5, 0, 10, 0}},
+                      WeideGeval{"vanaf200803Los",
+                                 {{"VERSIE", "2012.00"}, {"MNDWEIDB", "4"}, {"UURWEIDB", "9"}},
+                                 {0, 4, 0, 9}}),
+    [](const auto& info) { return std::string(info.param.Naam); });
+
+TEST_F(AutomatTest, ArealenVan2010EnRasNaarEersteLetter) {
+    const TRij b =
+        Met(BexBoer("A"), {{"JAARTAL", "2010"}, {"OPPGRASL", "5"}, {"OPPGRASN", "10"}, {"OPPGRASH", "2"}});
+    Verwerk(
+        Tabel({b, Met(b, {{"NAAMINV", "B"}, {"RAS", "Jersey"}}),
+               Met(b, {{"NAAMINV", "C"}, {"RAS", "JERSEY"}}), Met(b, {{"NAAMINV", "D"}, {"RAS", "Kruising"}}),
+               Met(b, {{"NAAMINV", "E"}, {"RAS", ""}}), Met(b, {{"NAAMINV", "F"}, {"JAARTAL", "2009"}})}));
+    ASSERT_EQ(invoer.size(), 6u);
+    EXPECT_EQ(oppGras[0], 17);
+    // Up to 2009 the total is the neutral column (OPPGRAS).
+    EXPECT_EQ(oppGras[5], 10);
+    const std::vector<std::string> rassen = {invoer[0].Ras, invoer[1].Ras, invoer[2].Ras, invoer[3].Ras};
+    EXPECT_EQ(rassen, (std::vector<std::string>{"NORM", "JERSEY", "JERSEY", "KRUISLING"}));
+    const QStringList lijst = Lijst();
+    const int e = int(lijst.indexOf("E"));
+    ASSERT_GE(e, 0);
+    EXPECT_EQ(lijst[e + 1], "Error: Onbekend ras koeien ");
+}
+
+TEST_F(AutomatTest, OnbekendeBeweidingEnStal) {
+    Verwerk(
+        Tabel({Met(BexBoer("A"), {{"JAARTAL", "2007"}, {"BEWEIDING", "volledig"}, {"TYPESTAL", "emarm1"}}),
+               Met(BexBoer("B"), {{"JAARTAL", "2007"}, {"TYPESTAL", "EMARM2"}})}));
+    const QStringList lijst = Lijst();
+    ASSERT_GE(lijst.size(), 5);
+    EXPECT_EQ(lijst.mid(0, 3), (QStringList{"A", "Error: Onbekende mate van beweiding volledig",
+                                            "Error: Onbekend type stal emarm1"}));
+    // An empty grazing text: the line with nothing after it.
+    EXPECT_EQ(lijst.mid(lijst.indexOf("B"), 2), (QStringList{"B", "Error: Onbekende mate van beweiding "}));
+    ASSERT_EQ(invoer.size(), 2u);
+    EXPECT_EQ(invoer[1].TypeStal, "EMARM2");
+}
+
+TEST_F(AutomatTest, EersteBedrijfKrijgtZijnStalOokNaDeKeuzeBEX) {
+    KiesAlsGebruiker(w->CbxModule, 0);
+    ASSERT_FALSE(w->ModuleBEA);
+    Verwerk(Tabel(
+        {Met(BexBoer("A"), {{"TYPESTAL", "EMARM3"}}), Met(BexBoer("B"), {{"TYPESTAL", "NIETEMARM6"}})}));
+    ASSERT_EQ(invoer.size(), 2u);
+    EXPECT_EQ(invoer[0].TypeStal, "EMARM3");
+    EXPECT_TRUE(invoer[0].ModuleBEA);
+    EXPECT_EQ(invoer[1].TypeStal, "NIETEMARM6");
+}
+
+TEST_F(AutomatTest, BesteKuilMetEnZonderEigenWaarden) {
+    const DecimaalTeken komma(',');
+    const TRij zonder = Met(BexBoer("Zonder"), {{"VERSIE", "2012,00"},
+                                                {"BEST_GK_VEM", ""},
+                                                {"BEST_GK_RE", ""},
+                                                {"BEST_GK_N", ""},
+                                                {"BEST_GK_P", ""},
+                                                {"VET", "4,4"},
+                                                {"EIWIT", "3,5"},
+                                                {"BV_GK_N", "27,2"},
+                                                {"AANLEG_GK_N", "28,8"},
+                                                {"AANLEG_GK_P", "4,2"},
+                                                {"EV_GK_P", "4,1"},
+                                                {"AANLEG_SM_N", "11,5"},
+                                                {"AANLEG_SM_P", "2,1"},
+                                                {"EV_SM_N", "11,8"},
+                                                {"AANLEG_KV_N", "27,2"},
+                                                {"AANLEG_KV_P", "4,5"}});
+    const TRij met = Met(zonder, {{"NAAMINV", "Met"},
+                                  {"BEST_GK_VEM", "1000"},
+                                  {"BEST_GK_RE", "200"},
+                                  {"BEST_GK_N", "32"},
+                                  {"BEST_GK_P", "4,5"}});
+    Verwerk(Tabel({zonder, met}));
+    ASSERT_EQ(invoer.size(), 2u);
+    EXPECT_EQ(besteKuil, (std::vector<QString>{"0,001", "0,001"}));
+    // Without its own values the best silage repeats the stock increase's total.
+    EXPECT_EQ(invoer[0].BesteGk.Vem, invoer[0].Voorraden[mAanleg][kGK].Vem);
+    EXPECT_EQ(invoer[0].BesteGk.Re, 180);
+    EXPECT_EQ(invoer[1].BesteGk.Vem, 1000);
+    EXPECT_EQ(invoer[1].BesteGk.Re, 200);
+    EXPECT_EQ(invoer[1].BesteGk.P, 4.5f);
+    ASSERT_TRUE(a->Plannen[0].Berekend && a->Plannen[1].Berekend) << Lijst().join('|').toStdString();
+    EXPECT_NE(a->Plannen[0].Uitvoer.ExcrSpecExc, a->Plannen[1].Uitvoer.ExcrSpecExc);
+    EXPECT_TRUE(Meldingen().isEmpty()) << Meldingen().join('|').toStdString();
+}
+
+TEST_F(AutomatTest, TweedeRunJaVoorAlles) {
+    const QByteArray tabel = Tabel({BexBoer("A"), BexBoer("B"), BexBoer("C")});
+    Verwerk(tabel);
+    const QStringList eerste = DumpNamen(a->DumpBestand);
+    ASSERT_TRUE(Meldingen().isEmpty());
+    // The second run asks once and appends every line again.
+    omg.Berichten->Antwoorden = {TAntwoord::JaAlles};
+    a->BtnVerwerken->click();
+    ASSERT_EQ(omg.Berichten->Lijst.size(), 1u);
+    EXPECT_EQ(omg.Berichten->Lijst[0].Knoppen, TKnoppen::JaNeeAlles);
+    EXPECT_TRUE(Meldingen()[0].startsWith("Dump file already contents a file with the name: A"));
+    EXPECT_EQ(DumpNamen(a->DumpBestand).count("A"), 2 * eerste.count("A"));
+    EXPECT_EQ(DumpNamen(a->DumpBestand + "2").count("C"), 2 * eerste.count("C"));
+    // A third run: No to all leaves the files as they are; the farm files are written again.
+    const QByteArray dump = omg.Lees(a->DumpBestand);
+    QFile::remove(Map() + "B.trv");
+    omg.Berichten->Lijst.clear();
+    omg.Berichten->Antwoorden = {TAntwoord::Ja, TAntwoord::NeeAlles};
+    a->BtnVerwerken->click();
+    EXPECT_EQ(omg.Berichten->Lijst.size(), 2u);
+    EXPECT_EQ(DumpNamen(a->DumpBestand).count("A"), 3 * eerste.count("A"));
+    EXPECT_EQ(DumpNamen(a->DumpBestand).count("B"), 2 * eerste.count("B"));
+    EXPECT_TRUE(QFileInfo::exists(Map() + "B.trv"));
+    (void)dump;
+}
+
+TEST_F(AutomatTest, DumpAlsInvoertabel) {
+    Verwerk(Tabel({BexBoer("Boer A"), BexBoer("Boer B")}));
+    const QString dump = a->DumpBestand;
+    ASSERT_TRUE(QFileInfo::exists(dump));
+    invoer.clear();
+    a->LstAutomat->clear();
+    omg.Dialogen->Antwoorden.push_back(dump);
+    a->BtnBestand->click();
+    // The farms are present in the dump file already: no to all.
+    omg.Berichten->Antwoorden = {TAntwoord::NeeAlles};
+    a->BtnVerwerken->click();
+    ASSERT_EQ(a->Plannen.size(), 2u);
+    EXPECT_EQ(a->Plannen[0].Naam, "BOER A");
+    EXPECT_EQ(a->Plannen[1].Naam, "BOER B");
+    EXPECT_EQ(invoer.size(), 2u);
+    EXPECT_TRUE(QFileInfo::exists(QFileInfo(dump).path() + "/boeren.out"));
+}
+
+TEST_F(AutomatTest, OpenBedrijfEerstOpslaanOfAnnuleren) {
+    w->Gewijzigd = true;
+    omg.Berichten->Antwoorden = {TAntwoord::Annuleren};
+    Verwerk(Tabel({BexBoer("A")}));
+    EXPECT_EQ(omg.Berichten->Lijst.size(), 1u);
+    EXPECT_TRUE(invoer.empty());
+    EXPECT_TRUE(a->Plannen.empty());
+    EXPECT_FALSE(QFileInfo::exists(Map() + "boeren.out"));
+}
+
+TEST_F(AutomatTest, ResultaattabelNietTeSchrijven) {
+    QDir().mkpath(Map() + "boeren.out");
+    Verwerk(Tabel({BexBoer("A")}));
+    EXPECT_EQ(Meldingen(), QStringList{"Cannot create file " + Map() + "boeren.out"});
+    EXPECT_EQ(a->LblMelding1->text(), "1 bedrijven ingelezen");
+}
+
+TEST_F(AutomatTest, BatchBezigTotHetVensterSluit) {
+    EXPECT_FALSE(w->Haken.BatchBezig());
+    Verwerk(Tabel({BexBoer("A")}));
+    EXPECT_TRUE(w->Haken.BatchBezig());
+    a->done(0);
+    EXPECT_FALSE(w->Haken.BatchBezig());
+}
+
+TEST_F(AutomatTest, LeesmeldingenAlsFoutvensters) {
+    Verwerk("NAAMINV\tJAARTAL\tNKOE\r\nA\t2012\tveel\t3\r\n");
+    EXPECT_EQ(Meldingen(),
+              (QStringList{"Probleem bij bedrijf: 1 en kolom3\n'veel' is not a valid floating point value",
+                           "Onbekend kolomnr: 4"}));
+    EXPECT_EQ(a->Plannen.size(), 1u);
+}
+
+TEST(VeiligeNaam, TekensEnLeeg) {
+    EXPECT_EQ(VeiligeNaam("a/b\\c:d\te", 1), "a_b_c_d_e");
+    EXPECT_EQ(VeiligeNaam("", 7), "Bedrijf 7");
+    EXPECT_EQ(VeiligeNaam("Boer A", 2), "Boer A");
 }
 } // namespace
