@@ -15,6 +15,7 @@
 #include <array>
 #include <cfloat>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -155,8 +156,14 @@ bool TFrmHoofdFormulier::Bereken() {
     bool fout = false;
     QString melding;
     {
-        const TWachtCursor wacht;
-        const TUitgeschakeld stil(TabTarvolingrader);
+        // A batch keeps its own window in front: no cursor and no disabling of every page
+        // control for each farm.
+        std::optional<TWachtCursor> wacht;
+        std::optional<TUitgeschakeld> stil;
+        if (!batch) {
+            wacht.emplace();
+            stil.emplace(TabTarvolingrader);
+        }
         try {
             if (Rekenmodel) Rekenmodel(in, uit);
         } catch (const std::exception& e) {

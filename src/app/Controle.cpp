@@ -30,7 +30,7 @@ QString NietGevuld(const QString& naam) {
 
 bool TFrmHoofdFormulier::ControleerItem(const TControleItem& item, bool Meldingen, bool TotNuGoed) {
     auto zoek = [this](const QString& naam) -> QWidget* {
-        QWidget* w = findChild<QWidget*>(naam);
+        QWidget* w = BesturingOpNaam(naam);
         if (!w) throw std::logic_error("page check: no control " + naam.toStdString());
         return w;
     };

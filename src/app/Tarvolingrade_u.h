@@ -12,7 +12,9 @@
 
 #include "Tarvolingrade_t.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -87,6 +89,9 @@ public:
     QAction* Actie(const QString& naam) const;
     // A control of the window by its name, or nullptr.
     template <typename T> T* Besturing(const QString& naam) const { return findChild<T*>(naam); }
+    // A widget of the window by its name, or nullptr; remembered after the first search,
+    // as the page checks and the reset look up hundreds of controls every time.
+    QWidget* BesturingOpNaam(const QString& naam) const;
 
     const TOmgeving& Omgeving() const { return fOmgeving; }
     TBerichten& Berichten() const { return *fOmgeving.Berichten; }
@@ -491,6 +496,7 @@ private:
     }
 
     TOmgeving fOmgeving;
+    mutable QHash<QString, QPointer<QWidget>> fNaamCache;
 };
 
 // The main window, reachable by its name as every window of the program.

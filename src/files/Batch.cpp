@@ -113,6 +113,15 @@ void TFrmAutomat::BerekenPlannen() {
     fGebruikteNamen.clear();
     fMislukt = 0;
     {
+        // Nothing of the main window is painted while the batch fills it farm by farm.
+        struct TGeenTekenen {
+            QWidget* w;
+            bool was;
+            explicit TGeenTekenen(QWidget* v) : w(v), was(v->updatesEnabled()) {
+                w->setUpdatesEnabled(false);
+            }
+            ~TGeenTekenen() { w->setUpdatesEnabled(was); }
+        } geenTekenen(&w);
         const TBerichtenWissel wissel(w, std::make_shared<TLijstBerichten>(
                                              [this](const QString& t) { Regel(t); }, fOmgeving.Berichten));
         // A model error is listed through the sink; the plan then has no valid results.
