@@ -35,86 +35,39 @@ using TRij = std::vector<std::pair<std::string, std::string>>;
 // The farm of the complete BEX calculation worked out by hand in the model's tests, as one
 // row of a table: 2012, 80 cows, 30 heifers, 25 calves, 680000 kg milk, ten sheep, stocks
 // of every kind, six months of limited grazing at 8 hours, 35 ha.
+// "KEY=value" pairs joined by "|" as a row.
+TRij Rij(const std::string& paren) {
+    TRij rij;
+    std::size_t begin = 0;
+    while (begin < paren.size()) {
+        std::size_t eind = paren.find('|', begin);
+        if (eind == std::string::npos) eind = paren.size();
+        const std::string paar = paren.substr(begin, eind - begin);
+        const std::size_t is = paar.find('=');
+        rij.emplace_back(paar.substr(0, is), paar.substr(is + 1));
+        begin = eind + 1;
+    }
+    return rij;
+}
+
 TRij BexBoer(const std::string& naam) {
-    return {{"NAAMINV", naam},
-            {"VERSIE", "2012.00"},
-            {"JAARTAL", "2012"},
-            {"OMSCHR", "Voorbeeld"},
-            {"VEEHOUDER", "J. Jansen"},
-            {"STRAAT", "Dorpsweg 1"},
-            {"PLAATS", "Ergens"},
-            {"EVALNR", "0"},
-            {"RAS", "NORM"},
-            {"NKOE", "80"},
-            {"NKALF", "25"},
-            {"NPINK", "30"},
-            {"PCDRIJFMK", "80"},
-            {"PCDRIJFKA", "0"},
-            {"PCDRIJFPI", "50"},
-            {"MELKLEV", "680000"},
-            {"VET", "4.4"},
-            {"EIWIT", "3.5"},
-            {"UREUM", "22"},
-            {"SCHAPEN550", "10"},
-            {"BV_GK_HOEV", "150000"},
-            {"BV_GK_VEM", "900"},
-            {"BV_GK_RE", "170"},
-            {"BV_GK_N", "27.2"},
-            {"BV_GK_P", "4"},
-            {"AANLEG_GK_HOEV", "300000"},
-            {"AANLEG_GK_VEM", "940"},
-            {"AANLEG_GK_RE", "180"},
-            {"AANLEG_GK_N", "28.8"},
-            {"AANLEG_GK_P", "4.2"},
-            {"EV_GK_HOEV", "120000"},
-            {"EV_GK_VEM", "910"},
-            {"EV_GK_RE", "175"},
-            {"EV_GK_N", "28"},
-            {"EV_GK_P", "4.1"},
-            {"BV_SM_HOEV", "100000"},
-            {"BV_SM_VEM", "960"},
-            {"BV_SM_RE", "75"},
-            {"BV_SM_N", "12"},
-            {"BV_SM_P", "2"},
-            {"AANLEG_SM_HOEV", "250000"},
-            {"AANLEG_SM_VEM", "980"},
-            {"AANLEG_SM_RE", "72"},
-            {"AANLEG_SM_N", "11.5"},
-            {"AANLEG_SM_P", "2.1"},
-            {"EV_SM_HOEV", "90000"},
-            {"EV_SM_VEM", "970"},
-            {"EV_SM_RE", "74"},
-            {"EV_SM_N", "11.8"},
-            {"EV_SM_P", "2"},
-            {"AANLEG_OV_HOEV", "20000"},
-            {"AANLEG_OV_VEM", "1000"},
-            {"AANLEG_OV_RE", "200"},
-            {"AANLEG_OV_N", "32"},
-            {"AANLEG_OV_P", "5"},
-            {"AANLEG_OV_VRE", "150"},
-            {"AANLEG_KV_HOEV", "180000"},
-            {"AANLEG_KV_VEM", "1000"},
-            {"AANLEG_KV_RE", "170"},
-            {"AANLEG_KV_N", "27.2"},
-            {"AANLEG_KV_P", "4.5"},
-            {"AANLEG_MP_HOEV", "500"},
-            {"AANLEG_MP_VEM", "1100"},
-            {"AANLEG_MP_RE", "230"},
-            {"AANLEG_MP_N", "36"},
-            {"AANLEG_MP_P", "7"},
-            {"BEST_GK_VEM", "960"},
-            {"BEST_GK_RE", "190"},
-            {"BEST_GK_N", "30.4"},
-            {"BEST_GK_P", "4.3"},
-            {"TYPESTAL", "NIETEMARM1"},
-            {"MNDWEIDB", "6"},
-            {"UURWEIDB", "8"},
-            {"OPPGRASL", "5"},
-            {"OPPGRASN", "15"},
-            {"OPPGRASH", "10"},
-            {"OPPBOUWN", "5"},
-            {"PCMETHGRAS1", "100"},
-            {"PCMETHBOUW1", "100"}};
+    return Rij(
+        "NAAMINV=" + naam +
+        "|VERSIE=2012.00|JAARTAL=2012|OMSCHR=Voorbeeld|VEEHOUDER=J. Jansen|STRAAT=Dorpsweg 1|PLAATS=Ergens|"
+        "EVALNR=0|RAS=NORM|NKOE=80|NKALF=25|NPINK=30|PCDRIJFMK=80|PCDRIJFKA=0|PCDRIJFPI=50|MELKLEV=680000|"
+        "VET=4.4|EIWIT=3.5|UREUM=22|SCHAPEN550=10|"
+        "BV_GK_HOEV=150000|BV_GK_VEM=900|BV_GK_RE=170|BV_GK_N=27.2|BV_GK_P=4|"
+        "AANLEG_GK_HOEV=300000|AANLEG_GK_VEM=940|AANLEG_GK_RE=180|AANLEG_GK_N=28.8|AANLEG_GK_P=4.2|"
+        "EV_GK_HOEV=120000|EV_GK_VEM=910|EV_GK_RE=175|EV_GK_N=28|EV_GK_P=4.1|"
+        "BV_SM_HOEV=100000|BV_SM_VEM=960|BV_SM_RE=75|BV_SM_N=12|BV_SM_P=2|"
+        "AANLEG_SM_HOEV=250000|AANLEG_SM_VEM=980|AANLEG_SM_RE=72|AANLEG_SM_N=11.5|AANLEG_SM_P=2.1|"
+        "EV_SM_HOEV=90000|EV_SM_VEM=970|EV_SM_RE=74|EV_SM_N=11.8|EV_SM_P=2|"
+        "AANLEG_OV_HOEV=20000|AANLEG_OV_VEM=1000|AANLEG_OV_RE=200|AANLEG_OV_N=32|AANLEG_OV_P=5|"
+        "AANLEG_OV_VRE=150|AANLEG_KV_HOEV=180000|AANLEG_KV_VEM=1000|AANLEG_KV_RE=170|AANLEG_KV_N=27.2|"
+        "AANLEG_KV_P=4.5|AANLEG_MP_HOEV=500|AANLEG_MP_VEM=1100|AANLEG_MP_RE=230|AANLEG_MP_N=36|"
+        "AANLEG_MP_P=7|BEST_GK_VEM=960|BEST_GK_RE=190|BEST_GK_N=30.4|BEST_GK_P=4.3|TYPESTAL=NIETEMARM1|"
+        "MNDWEIDB=6|UURWEIDB=8|OPPGRASL=5|OPPGRASN=15|OPPGRASH=10|OPPBOUWN=5|PCMETHGRAS1=100|"
+        "PCMETHBOUW1=100");
 }
 
 // A row with some of its values replaced, added or (with an empty value) left out.
@@ -404,27 +357,14 @@ TEST_F(AutomatTest, EersteBedrijfKrijgtZijnStalOokNaDeKeuzeBEX) {
 
 TEST_F(AutomatTest, BesteKuilMetEnZonderEigenWaarden) {
     const DecimaalTeken komma(',');
-    const TRij zonder = Met(BexBoer("Zonder"), {{"VERSIE", "2012,00"},
-                                                {"BEST_GK_VEM", ""},
-                                                {"BEST_GK_RE", ""},
-                                                {"BEST_GK_N", ""},
-                                                {"BEST_GK_P", ""},
-                                                {"VET", "4,4"},
-                                                {"EIWIT", "3,5"},
-                                                {"BV_GK_N", "27,2"},
-                                                {"AANLEG_GK_N", "28,8"},
-                                                {"AANLEG_GK_P", "4,2"},
-                                                {"EV_GK_P", "4,1"},
-                                                {"AANLEG_SM_N", "11,5"},
-                                                {"AANLEG_SM_P", "2,1"},
-                                                {"EV_SM_N", "11,8"},
-                                                {"AANLEG_KV_N", "27,2"},
-                                                {"AANLEG_KV_P", "4,5"}});
-    const TRij met = Met(zonder, {{"NAAMINV", "Met"},
-                                  {"BEST_GK_VEM", "1000"},
-                                  {"BEST_GK_RE", "200"},
-                                  {"BEST_GK_N", "32"},
-                                  {"BEST_GK_P", "4,5"}});
+    // The farm's decimal numbers written with the comma.
+    const TRij zonder =
+        Met(BexBoer("Zonder"), Rij("VERSIE=2012,00|BEST_GK_VEM=|BEST_GK_RE=|BEST_GK_N=|BEST_GK_P=|"
+                                   "VET=4,4|EIWIT=3,5|BV_GK_N=27,2|AANLEG_GK_N=28,8|AANLEG_GK_P=4,2|"
+                                   "EV_GK_P=4,1|AANLEG_SM_N=11,5|AANLEG_SM_P=2,1|EV_SM_N=11,8|"
+                                   "AANLEG_KV_N=27,2|AANLEG_KV_P=4,5"));
+    const TRij met =
+        Met(zonder, Rij("NAAMINV=Met|BEST_GK_VEM=1000|BEST_GK_RE=200|BEST_GK_N=32|BEST_GK_P=4,5"));
     Verwerk(Tabel({zonder, met}));
     ASSERT_EQ(invoer.size(), 2u);
     EXPECT_EQ(besteKuil, (std::vector<QString>{"0,001", "0,001"}));
