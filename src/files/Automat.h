@@ -78,7 +78,6 @@ private:
     std::vector<QString> fGebruikteNamen;
     // Whether the model failed during the calculation of the current plan.
     bool fModelFout = false;
-    int fMislukt = 0;
 };
 
 // Makes the batch window reachable from the main window: the menu item "Processing input"

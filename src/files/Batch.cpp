@@ -111,7 +111,7 @@ void TFrmAutomat::BerekenPlannen() {
     TFrmHoofdFormulier& w = *fHoofd;
     StapTijden = {};
     fGebruikteNamen.clear();
-    fMislukt = 0;
+    int mislukt = 0;
     {
         // Nothing of the main window is painted while the batch fills it farm by farm.
         struct TGeenTekenen {
@@ -168,8 +168,9 @@ void TFrmAutomat::BerekenPlannen() {
                 plan.Uitvoer = {};
                 Regel(QStringLiteral("Error: ") + QString::fromUtf8(e.what()));
             }
-            if (!plan.Berekend) ++fMislukt;
+            if (!plan.Berekend) ++mislukt;
         }
+        if (mislukt > 0) Regel(QString::number(mislukt) + QStringLiteral(" bedrijven niet verwerkt"));
     }
     // The batch's last farm is no farm of the user's: New without a question.
     w.Gewijzigd = false;
@@ -415,7 +416,6 @@ void TFrmAutomat::SchrijfUitvoer() {
     }
     LblMelding1->setText(QString::number(Plannen.size()) +
                          QStringLiteral(" bedrijven ingelezen en verwerkt"));
-    if (fMislukt > 0) Regel(QString::number(fMislukt) + QStringLiteral(" bedrijven niet verwerkt"));
     SttOut->setVisible(true);
     SttDmp->setVisible(true);
     LblBestandOut->setVisible(true);
