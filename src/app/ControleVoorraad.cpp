@@ -7,7 +7,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QTimer>
 
 #include <array>
 
@@ -28,13 +27,9 @@ bool TFrmHoofdFormulier::ControleerGrid(int pagina, TVoorraadGrid* grid, bool Me
 void TFrmHoofdFormulier::GrdBeginGkSelectCell(TVoorraadGrid* grid, int ACol, int /*ARow*/) {
     grid->setToolTip(QString());
     grid->setToolTip(CelHint(grid->Soort(), ACol, grid->Moment() == mAanleg));
+    // Selected by the user, the box waits until the selection has settled.
     if (ACol == kKolRe && grid->Soort() == kGK)
-        // After the selection has settled: a modal box inside the grid's mouse handling
-        // would leave the grid selecting.
-        QTimer::singleShot(0, &fVoorraadKoppelingen, Slot([this] {
-                               Berichten().Informatie(
-                                   QStringLiteral("Crude protein inclusive NH3-fraction."));
-                           }));
+        Berichten().Informatie(QStringLiteral("Crude protein inclusive NH3-fraction."));
 }
 
 void TFrmHoofdFormulier::MaakControlesVoorraad() {

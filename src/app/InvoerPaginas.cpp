@@ -60,7 +60,16 @@ void TFrmHoofdFormulier::KoppelInvoerPaginas() {
                 w->setProperty(kOpschrift, QVariant::fromValue<QObject*>(item->widget()));
         }
 
-    const auto bij = [this](NumEdit* e, auto handler) { connect(e, &NumEdit::changed, this, Slot(handler)); };
+    // A change the user makes runs inside the edit's key event: its messages wait for the
+    // end of the event. A change made in code shows them at once.
+    const auto bij = [this](NumEdit* e, auto handler) {
+        connect(e, &NumEdit::changed, this, [this, e, handler] {
+            if (e->isUserChange())
+                BewaakNaAfloop(handler);
+            else
+                Bewaak(handler);
+        });
+    };
     const auto lijst = [this](QComboBox* c, auto handler) {
         connect(c, &QComboBox::activated, this, Slot(handler));
     };
@@ -94,7 +103,7 @@ void TFrmHoofdFormulier::KoppelInvoerPaginas() {
         bij(e, [this] { SpeMndWeidBKaChange(); });
     for (NumEdit* e : {SpeMndWeidBMk, SpeMndWeidOMk, SpeMndZstvBMk, SpeMndZstvOMk, SpeMndWeidBKa,
                        SpeMndWeidOKa, SpeMndWeidBPi, SpeMndWeidOPi})
-        connect(e, &NumEdit::edited, this, Slot([this] { MaandGewijzigd(); }));
+        connect(e, &NumEdit::edited, this, SlotNaAfloop([this] { MaandGewijzigd(); }));
     for (NumEdit* e : {SpeUurWeidBMk, SpeUurWeidOMk})
         bij(e, [this] { SpeUurWeidBMkChange(); });
     for (NumEdit* e : {SpeUurWeidBKa, SpeUurWeidOKa, SpeUurWeidBPi, SpeUurWeidOPi})
@@ -105,8 +114,9 @@ void TFrmHoofdFormulier::KoppelInvoerPaginas() {
         bij(e, [this] { SpeOppBouwLChange(); });
     bij(SpeOppGras, [this] { SpeOppGrasChange(); });
     bij(SpeOppBouw, [this] { SpeOppBouwChange(); });
-    connect(SpeLftJvAan, &NumEdit::editingFinished, this, Slot([this] { SpeLftJvAanExit(); }));
-    connect(SpeLftJvAfv, &NumEdit::editingFinished, this, Slot([this] { SpeLftJvAfvExit(); }));
+    // Leaving an age edit happens inside another widget's event (the focus moves).
+    connect(SpeLftJvAan, &NumEdit::editingFinished, this, SlotNaAfloop([this] { SpeLftJvAanExit(); }));
+    connect(SpeLftJvAfv, &NumEdit::editingFinished, this, SlotNaAfloop([this] { SpeLftJvAfvExit(); }));
 
     // Page 2
     for (int i = 1; i <= 13; ++i)

@@ -2,7 +2,10 @@
 
 #include "Getallen.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -24,7 +27,13 @@ NumEdit::NumEdit(QWidget* parent) : QAbstractSpinBox(parent) {
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { fGetypt = true; });
     connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
         const bool getypt = std::exchange(fGetypt, false);
-        emit changed();
+        fTekstVanGebruiker = getypt;
+        if (getypt) verbergBegrenzing();
+        {
+            const bool vorige = std::exchange(fGebruiker, getypt);
+            emit changed();
+            fGebruiker = vorige;
+        }
         if (getypt) emit edited();
     });
     connect(this, &QAbstractSpinBox::editingFinished, this, [this] { afterEditing(); });
@@ -47,7 +56,9 @@ QString NumEdit::text() const {
 }
 
 void NumEdit::setText(const QString& t) {
+    const bool vorige = std::exchange(fInCode, true);
     lineEdit()->setText(t);
+    fInCode = vorige;
 }
 
 void NumEdit::clear() {
@@ -81,10 +92,11 @@ QString NumEdit::rangeHint() const {
 }
 
 void NumEdit::stepBy(int steps) {
-    const QString voor = text();
+    // A step is the user's own change, as typing is.
+    fGetypt = true;
     setValue(value() + steps * fStep);
+    fGetypt = false;
     selectAll();
-    if (text() != voor) emit edited();
 }
 
 QAbstractSpinBox::StepEnabled NumEdit::stepEnabled() const {
@@ -98,6 +110,9 @@ QAbstractSpinBox::StepEnabled NumEdit::stepEnabled() const {
 
 QValidator::State NumEdit::validate(QString& input, int& /*pos*/) const {
     const QChar sep = QChar::fromLatin1(DecimalSeparator());
+    // The user means a decimal sign by either of them: the other one, typed or pasted,
+    // becomes the program's own. A whole edit refuses both; a text set in code stays.
+    if (fDecimals > 0 && !fInCode) input.replace(sep == u'.' ? u',' : u'.', sep);
     bool sepSeen = false;
     int decimalen = 0;
     for (qsizetype i = 0; i < input.size(); ++i) {
@@ -121,10 +136,61 @@ QValidator::State NumEdit::validate(QString& input, int& /*pos*/) const {
 void NumEdit::afterEditing() {
     if (!isFilled()) return;
     const auto v = Lees(text());
-    if (!v)
+    if (!v) {
         clear();
-    else if (*v < fMin || *v > fMax)
-        setValue(*v);
+        return;
+    }
+    if (*v >= fMin && *v <= fMax) return;
+    const QString getypt = text().trimmed();
+    const bool doorGebruiker = fTekstVanGebruiker;
+    setValue(*v);
+    // The user is told what became of the number typed; a value that code, a farm file
+    // or a batch run brought in is put right without a word.
+    if (doorGebruiker) {
+        const bool boven = *v > fMax;
+        toonBegrenzing(
+            getypt +
+            (boven ? QStringLiteral(" is above the maximum ") : QStringLiteral(" is below the minimum ")) +
+            QString::fromStdString(FormatFloat(pattern(), boven ? fMax : fMin)) +
+            QStringLiteral(": set to ") + text());
+    }
+}
+
+void NumEdit::toonBegrenzing(const QString& melding) {
+    // A window of the tool-tip kind of its own: Qt's tool tip goes at the next key or
+    // click, and the key that left the edit has not been released yet.
+    if (!fBegrenzing) {
+        fBegrenzing = new QLabel(this, Qt::ToolTip | Qt::BypassGraphicsProxyWidget);
+        fBegrenzing->setObjectName(QStringLiteral("NumEditBegrenzing"));
+        fBegrenzing->setPalette(QToolTip::palette());
+        fBegrenzing->setFont(QToolTip::font());
+        fBegrenzing->setForegroundRole(QPalette::ToolTipText);
+        fBegrenzing->setBackgroundRole(QPalette::ToolTipBase);
+        fBegrenzing->setAutoFillBackground(true);
+        fBegrenzing->setFrameStyle(QFrame::Box | QFrame::Plain);
+        fBegrenzing->setMargin(3);
+        fBegrenzingTimer = new QTimer(this);
+        fBegrenzingTimer->setSingleShot(true);
+        connect(fBegrenzingTimer, &QTimer::timeout, this, [this] { verbergBegrenzing(); });
+    }
+    fBegrenzing->setText(melding);
+    fBegrenzing->adjustSize();
+    fBegrenzing->move(mapToGlobal(QPoint(0, height())));
+    fBegrenzing->show();
+    fBegrenzingTimer->start(kBegrenzingDuur);
+}
+
+void NumEdit::verbergBegrenzing() {
+    if (fBegrenzing) fBegrenzing->hide();
+}
+
+QString NumEdit::limitMessage() const {
+    return fBegrenzing && fBegrenzing->isVisible() ? fBegrenzing->text() : QString();
+}
+
+void NumEdit::hideEvent(QHideEvent* event) {
+    verbergBegrenzing();
+    QAbstractSpinBox::hideEvent(event);
 }
 
 QSize NumEdit::sizeHint() const {

@@ -9,12 +9,17 @@
 //   handlers of the pages expect. edited() fires besides, after it, only for the user's
 //   own changes: typing and stepping.
 // - The user may type digits, one decimal sign with at most the edit's decimals after it
-//   (none in a whole edit) and, when the range allows it, a leading minus. Leaving the
-//   edit puts a number outside the range back into it and empties a text that is no
-//   number.
+//   (none in a whole edit) and, when the range allows it, a leading minus. In an edit with
+//   decimals a point and a comma both stand for the decimal sign and become the program's
+//   own; a pasted text is taken the same way, or refused as a whole. Leaving the
+//   edit puts a number outside the range back into it, with a note under the edit when
+//   the user typed it, and empties a text that is no number.
 #pragma once
 
 #include <QAbstractSpinBox>
+
+class QLabel;
+class QTimer;
 
 class NumEdit : public QAbstractSpinBox {
     Q_OBJECT
@@ -28,6 +33,9 @@ public:
     void setText(const QString& t);
     void clear() override;
     bool isFilled() const;
+
+    // Whether the change changed() now tells of is the user's own (typed or stepped).
+    bool isUserChange() const { return fGebruiker; }
 
     double minimum() const { return fMin; }
     double maximum() const { return fMax; }
@@ -48,6 +56,11 @@ public:
     // "Minimum: " + minimum + "  -  " + "Maximum: " + maximum, each with pattern().
     QString rangeHint() const;
 
+    // The note shown under the edit while it is shown, after the user's number was put back
+    // into the range, for example "5000 is above the maximum 1500.0: set to 1500.0"; else
+    // empty.
+    QString limitMessage() const;
+
     void stepBy(int steps) override;
     QValidator::State validate(QString& input, int& pos) const override;
     QSize sizeHint() const override;
@@ -59,13 +72,24 @@ signals:
 
 protected:
     StepEnabled stepEnabled() const override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void afterEditing();
+    void toonBegrenzing(const QString& melding);
+    void verbergBegrenzing();
+    // How long the note on a number put back into the range stays, in milliseconds.
+    static constexpr int kBegrenzingDuur = 6000;
 
     double fMin = 0;
     double fMax = 100;
     double fStep = 1;
     int fDecimals = 0;
     bool fGetypt = false;
+    bool fGebruiker = false;
+    bool fInCode = false;
+    // Whether the text now in the edit is the user's (typed or stepped), not the code's.
+    bool fTekstVanGebruiker = false;
+    QLabel* fBegrenzing = nullptr;
+    QTimer* fBegrenzingTimer = nullptr;
 };

@@ -65,6 +65,7 @@ TFrmHoofdFormulier::TFrmHoofdFormulier(TOmgeving omgeving, QWidget* parent)
     if (!fOmgeving.Berichten) fOmgeving.Berichten = std::make_shared<TQtBerichten>();
     if (!fOmgeving.Dialogen) fOmgeving.Dialogen = std::make_shared<TQtBestandDialogen>();
     if (!fOmgeving.Klok) fOmgeving.Klok = std::make_shared<TSysteemKlok>();
+    fMeldingen = std::make_unique<TUitgesteldeBerichten>([this] { return fOmgeving.Berichten; });
     Afsluiten = [] { QCoreApplication::quit(); };
     InitBronnen();
     setObjectName(QStringLiteral("FrmHoofdFormulier"));
@@ -91,6 +92,10 @@ TFrmHoofdFormulier::TFrmHoofdFormulier(TOmgeving omgeving, QWidget* parent)
 
 TFrmHoofdFormulier::~TFrmHoofdFormulier() {
     if (qApp) qApp->removeEventFilter(this);
+    // The controls go after this window's own parts: what they report on their way out
+    // (the focus leaving an edit, pages removed from the page control) reaches no handler.
+    for (QObject* o : findChildren<QObject*>())
+        o->blockSignals(true);
     if (FrmHoofdFormulier == this) FrmHoofdFormulier = nullptr;
 }
 
@@ -670,7 +675,7 @@ void TFrmHoofdFormulier::FormCreate() {
 void TFrmHoofdFormulier::OpenBestandVanOpdrachtregel(const QStringList& argumenten) {
     Bewaak([&] {
         if (argumenten.size() < 2) return;
-        const QString bestand = argumenten.at(1);
+        const QString& bestand = argumenten.at(1);
         if (QFileInfo(bestand).isFile() && Haken.LeesBestand) Haken.LeesBestand(bestand);
     });
 }

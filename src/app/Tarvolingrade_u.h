@@ -9,6 +9,7 @@
 #include "Controle.h"
 #include "Omgeving.h"
 #include "TabBalk.h"
+#include "UitgesteldeBerichten.h"
 
 #include "Tarvolingrade_t.h"
 
@@ -94,12 +95,21 @@ public:
     QWidget* BesturingOpNaam(const QString& naam) const;
 
     const TOmgeving& Omgeving() const { return fOmgeving; }
-    TBerichten& Berichten() const { return *fOmgeving.Berichten; }
+    // The message boxes of the window: the sink of the environment, except that a message
+    // raised inside a widget's event waits for the end of the event (BewaakNaAfloop).
+    TBerichten& Berichten() const { return *fMeldingen; }
     // Puts another sink for the window's messages in place and returns the one it replaces
     // (a batch run lists them under its farm instead of showing boxes).
     std::shared_ptr<TBerichten> WisselBerichten(std::shared_ptr<TBerichten> berichten);
     // Runs f inside the guard of every handler.
-    template <typename F> void Bewaak(F&& f) { Bewaakt(*fOmgeving.Berichten, std::forward<F>(f)); }
+    template <typename F> void Bewaak(F&& f) { Bewaakt(Berichten(), std::forward<F>(f)); }
+    // As Bewaak, for a handler that runs inside a widget's own event (a keystroke, leaving a
+    // field, a click on a tab): its messages, an error included, are shown once the event
+    // is over, so that no modal box opens inside a widget that it may close.
+    template <typename F> void BewaakNaAfloop(F&& f) {
+        const TUitgesteldeBerichten::TNaAfloop naAfloop(*fMeldingen);
+        Bewaak(std::forward<F>(f));
+    }
 
     // Opens the farm file named by the first argument after the program, when it exists.
     void OpenBestandVanOpdrachtregel(const QStringList& argumenten);
@@ -129,8 +139,47 @@ public:
 
     // --- Input pages 0, 1, 2, 6, 7, 8: handlers (InvoerPaginas.cpp) ---
     // Every handler adjusts the controls that depend on its input and ends with the silent
-    // check of its page; none calls the model. They may run any number of times: the
-    // farm file and the batch run fire them again after setting the controls.
+    // check of its page (SpeJaartalChange: pages 0 and 1; SpeOppMaisHChange: 7 and 8; the
+    // P-removal edits of page 7 run SpeDrijfBouwChange, which then checks page 7). None
+    // calls the model but CbxEvaluatieChange, which goes to the active page and so
+    // calculates again when that is a result page.
+    //
+    // Repeatable: fired again on a farm as the user left it, a handler changes nothing.
+    // That holds for every handler below, for the Toon* layouts and the page checks, and
+    // for the stock pages' totals, grid checks, purchase boxes, wet-by-product lists and
+    // the cell editor on the description column (test_herhalen.cpp fires each twice and
+    // compares the whole window). Not repeatable, by design:
+    // - SpeOppBouwLChange sets each maize area of page 7 to the arable area of its class,
+    //   so maize areas typed since are lost: the maize can be no more than the arable land.
+    // - SpeOppGrasChange and SpeOppBouwChange move a single area total that differs from
+    //   its classes into the class "high" (the others 0). From 2010 on, or with BEP, the
+    //   total is hidden and follows its classes only when ToonBeweidingEnAreaal writes it,
+    //   which fires them with an equal total; fired on a stale total they lose the classes.
+    // - CbxModuleChange (ToonVeestapel) puts the young-stock ages back to 0 and 24 months
+    //   for cows, and the cows to 0 and the breed to its first item for young stock.
+    // - The cell editor (GrdBeginGkSetEditText) on the RE or the N column rewrites the
+    //   other of the two from it with its own decimals ("27.2" becomes "27.20").
+    // - BerekenVoorraadGrid writes the totals of a grid never filled as "0.00" where the
+    //   reset wrote "0".
+    // - SpeLftJvAanExit and SpeLftJvAfvExit show their message again each time.
+    //
+    // Code that sets controls fires their handlers as the user would: edits, spin edits
+    // and radio buttons fire their own; a list set by index and a grid cell written in
+    // code fire nothing, so the caller fires those itself. Two callers then fire a fixed
+    // sequence and rely on its order:
+    // - Reading a farm file, after every control is set (with BezigMetInlezen on, which
+    //   only SpeGraas1Change tests among the handlers): BezigMetInlezen off;
+    //   BerekenGraasdieren; ZetVinkjes; CbxModuleChange, CbxRasChange, SpeMelklevChange,
+    //   RbtMstafvStandClick, RbtGraasNeeClick, SpeDrijfBouwChange, SpeOppMaisHChange;
+    //   ControleerPagina without messages for the pages before the stored one;
+    //   TabTarvolingraderChange once. Each stock row with an amount is recomputed by the
+    //   cell editor on column 1, then its grid by BerekenVoorraadGrid.
+    // - The batch run, per farm: CbxRasChange, CbxModuleChange, RbtGraasNeeClick,
+    //   SpeMelklevChange, SpeDrijfBouwChange; then pages 0..6 checked without messages.
+    // The order matters: CbxModuleChange decides the animal group, the module pages and
+    // which controls are shown, which the later handlers read; the page checks come last
+    // because a check skips a hidden control; and the maize areas are set after the arable
+    // classes, whose handler (SpeOppBouwLChange) overwrites them.
 
     // Page 0 "Common "
     void SpeJaartalChange();
@@ -362,6 +411,12 @@ public:
     std::array<std::vector<TControleItem>, 9> Controles;
 
     // --- State ---
+    // The current farm file's full name; empty for a new farm.
+    QString BestandNaam;
+    // Set by a successful save (and the answer No at closing), cleared by a new farm.
+    bool Opgeslagen = false;
+    // Set by the user's own edits only, cleared by a save, a read or a new farm.
+    bool Gewijzigd = false;
     std::unique_ptr<TBedrijf> Bedrijf;
     QString IniBestand;
     QString LogoBestand;
@@ -374,11 +429,6 @@ public:
     bool ModuleBEP = false;
     bool ModuleBEN = false;
     TInfoBoxGegevens InfoBox;
-    // The farm file: its name (empty for a new farm), whether it was saved since the last
-    // New, and whether the user changed inputs since it was last read or saved.
-    QString BestandNaam;
-    bool Opgeslagen = false;
-    bool Gewijzigd = false;
 
     // --- Window, menu and tool bar ---
     TPaginaControle* TabTarvolingrader = nullptr;
@@ -494,8 +544,13 @@ private:
     template <typename F> auto Slot(F f) {
         return [this, f] { Bewaak(f); };
     }
+    // The same for a handler that runs inside a widget's own event.
+    template <typename F> auto SlotNaAfloop(F f) {
+        return [this, f] { BewaakNaAfloop(f); };
+    }
 
     TOmgeving fOmgeving;
+    std::unique_ptr<TUitgesteldeBerichten> fMeldingen;
     mutable QHash<QString, QPointer<QWidget>> fNaamCache;
 };
 

@@ -1,5 +1,6 @@
 #include "VoorraadGrid.h"
 
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLineEdit>
@@ -82,6 +83,15 @@ bool TCelDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const Q
         return true;
     }
     return QStyledItemDelegate::helpEvent(event, view, option, index);
+}
+
+bool TCelDelegate::eventFilter(QObject* object, QEvent* event) {
+    if (event->type() == QEvent::FocusOut &&
+        static_cast<QFocusEvent*>(event)->reason() == Qt::ActiveWindowFocusReason) {
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (editor && !editor->isActiveWindow()) return false;
+    }
+    return QStyledItemDelegate::eventFilter(object, event);
 }
 
 TVoorraadGrid::TVoorraadGrid(int moment, int soort, QWidget* parent)

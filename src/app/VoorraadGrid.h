@@ -55,6 +55,11 @@ public:
     bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override;
 
+protected:
+    // The editor stays open while another window (a message box) has the focus, so that
+    // the user types on in the same cell when it comes back.
+    bool eventFilter(QObject* object, QEvent* event) override;
+
 private:
     TVoorraadGrid* fGrid;
 };

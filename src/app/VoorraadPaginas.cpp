@@ -139,12 +139,13 @@ void TFrmHoofdFormulier::BouwVoorraadPagina(int moment, QWidget* inhoud) {
         auto* grid = new TVoorraadGrid(moment, k, inhoud);
         grid->setObjectName(GridNaam(moment, k));
         VoorraadGrids[moment][k] = grid;
+        // Both run inside the grid's own events: a keystroke in the cell editor, a click.
         grid->BijTypen = [this, grid](int kolom, int rij, const QString& tekst) {
-            Bewaak([&] { VoorraadCelGetypt(grid, kolom, rij, tekst); });
+            BewaakNaAfloop([&] { VoorraadCelGetypt(grid, kolom, rij, tekst); });
         };
         connect(grid, &QTableWidget::currentCellChanged, &fVoorraadKoppelingen,
                 [this, grid](int rij, int kolom, int, int) {
-                    Bewaak([&] { GrdBeginGkSelectCell(grid, kolom, rij + 1); });
+                    BewaakNaAfloop([&] { GrdBeginGkSelectCell(grid, kolom, rij + 1); });
                 });
 
         // Heading line: the kind, clear, copy, explanation, expand and fold.
@@ -302,8 +303,9 @@ void TFrmHoofdFormulier::MaakVoorraadBesturingen() {
         LblAanlegGkMax[f]->setVisible(true);
     LblAanlegGkMax[6]->setVisible(ModuleBEA);
     ZetMetgezellenZichtbaar();
+    // The focus moves inside another widget's event (a click, a key, a page that hides).
     connect(qApp, &QApplication::focusChanged, &fVoorraadKoppelingen,
-            [this](QWidget* oud, QWidget* nieuw) { Bewaak([&] { GridVerlaten(oud, nieuw); }); });
+            [this](QWidget* oud, QWidget* nieuw) { BewaakNaAfloop([&] { GridVerlaten(oud, nieuw); }); });
 }
 
 void TFrmHoofdFormulier::GridVerlaten(QWidget* oud, QWidget* nieuw) {
@@ -706,7 +708,7 @@ void TFrmHoofdFormulier::ChkAanlegGkClick(QCheckBox* Sender) {
     const int groep = tag / 100;
     const int rij = tag % 100;
     for (int m = mBegin; m <= mEind; ++m)
-        if (ScrollBoxen[static_cast<std::size_t>(m + 2)]->isAncestorOf(Sender)) {
+        if (ScrollBoxen[static_cast<std::size_t>(m) + 2]->isAncestorOf(Sender)) {
             Aankoop(m)[groep][rij] = Sender->isChecked();
             BerekenVoorraadGrid(VoorraadGrids[m][groep]);
         }

@@ -1,7 +1,9 @@
 // The program's main block: creates the windows in their fixed order, the start window
 // first and the main window last, prepares the start window and runs the event loop.
 #include "Automat.h"
+#include "Bestandscommandos.h"
 #include "Omgeving.h"
+#include "PrintCommandos.h"
 #include "Startup.h"
 #include "Tarvolingrade_u.h"
 
@@ -26,6 +28,8 @@ int main(int argc, char* argv[]) {
 
     TFrmHoofdFormulier hoofd(omgeving);
     FrmHoofdFormulier = &hoofd;
+    KoppelBestanden(hoofd);
+    KoppelRapport(hoofd);
     KoppelBatch(hoofd, automat);
     hoofd.OpenBestandVanOpdrachtregel(QApplication::arguments());
 

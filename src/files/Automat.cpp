@@ -189,8 +189,9 @@ void TFrmAutomat::VerwerkBestand() {
             return;
         }
         LeesInvoerbestand();
-        // The batch replaces the open farm: its unsaved changes are asked about first.
-        if (fHoofd && VraagOpslaan(*fHoofd) == TAntwoord::Annuleren) {
+        // The batch replaces the open farm: its unsaved changes are asked about first, with
+        // the question of closing.
+        if (fHoofd && fHoofd->Gewijzigd && VraagOpslaan(*fHoofd) == TAntwoord::Annuleren) {
             Plannen.clear();
             return;
         }

@@ -32,8 +32,16 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
         QCoreApplication::processEvents();
     }
-    QStringList Meldingen() const { return omg.Berichten->Teksten(); }
-    QStringList Meldingen(TBerichtSoort soort) const { return omg.Berichten->Teksten(soort); }
+    // The messages shown; first those that wait for the end of an event are shown.
+    QStringList Meldingen() const {
+        ToonWachtende();
+        return omg.Berichten->Teksten();
+    }
+    QStringList Meldingen(TBerichtSoort soort) const {
+        ToonWachtende();
+        return omg.Berichten->Teksten(soort);
+    }
+    static void ToonWachtende() { QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall); }
     int Pagina() const { return w->TabTarvolingrader->currentIndex(); }
     QLabel* L(const QString& naam) const {
         auto* l = w->findChild<QLabel*>(naam);

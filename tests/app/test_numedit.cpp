@@ -1,6 +1,8 @@
 #include "Getallen.h"
 #include "NumEdit.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -171,6 +173,51 @@ INSTANTIATE_TEST_SUITE_P(
                       DecimalenGeval{2, '.', "12.345", "12.34"}, DecimalenGeval{2, ',', "3,257", "3,25"},
                       DecimalenGeval{2, '.', "1234", "1234"}));
 
+// Point and comma both stand for the decimal sign in an edit with decimals, typed or
+// pasted, under either sign of the program; a whole edit refuses both, and a paste that is
+// no number is refused as a whole.
+struct TekenGeval {
+    char Teken;
+    int Decimalen;
+    bool Plakken;
+    const char* Invoer;
+    const char* Tekst;
+};
+class NumEditAnderTeken : public NumEditTypen, public ::testing::WithParamInterface<TekenGeval> {};
+
+TEST_P(NumEditAnderTeken, WordtHetEigenDecimaalteken) {
+    const TekenGeval& g = GetParam();
+    const DecimaalTeken teken(g.Teken);
+    e->setRange(0, 100000);
+    e->setDecimals(g.Decimalen);
+    e->setText("7");
+    QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
+    if (g.Plakken) {
+        QApplication::clipboard()->setText(QString::fromLatin1(g.Invoer));
+        QTest::keyClick(e, Qt::Key_V, Qt::ControlModifier);
+    } else {
+        QTest::keyClicks(e, QString::fromLatin1(g.Invoer));
+    }
+    EXPECT_EQ(e->text().toStdString(), g.Tekst);
+    const std::string verwacht(g.Tekst);
+    EXPECT_DOUBLE_EQ(e->value(), QString::fromStdString(verwacht).replace(',', '.').toDouble());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BeideTekens, NumEditAnderTeken,
+    ::testing::Values(TekenGeval{'.', 1, false, "4,4", "4.4"}, TekenGeval{'.', 1, false, "4.4", "4.4"},
+                      TekenGeval{',', 1, false, "4.4", "4,4"}, TekenGeval{',', 1, false, "4,4", "4,4"},
+                      TekenGeval{'.', 2, false, "12,5", "12.5"}, TekenGeval{',', 2, false, "0.25", "0,25"},
+                      TekenGeval{',', 1, false, "4.4.4", "4,4"}, TekenGeval{'.', 1, false, "4,4,", "4.4"},
+                      // Pasted.
+                      TekenGeval{'.', 2, true, "12,5", "12.5"}, TekenGeval{',', 2, true, "12.5", "12,5"},
+                      TekenGeval{',', 1, true, "3,5", "3,5"}, TekenGeval{'.', 2, true, "1.234,5", "7"},
+                      TekenGeval{',', 2, true, "12,5 ha", "7"}, TekenGeval{'.', 1, true, "4,45", "7"},
+                      // Whole edits: typed signs are dropped, a pasted one refuses the paste.
+                      TekenGeval{'.', 0, false, "12,5", "125"}, TekenGeval{',', 0, false, "12.5", "125"},
+                      TekenGeval{'.', 0, false, "12.5", "125"}, TekenGeval{',', 0, true, "12.5", "7"},
+                      TekenGeval{'.', 0, true, "12,5", "7"}, TekenGeval{'.', 0, true, "125", "125"}));
+
 TEST_F(NumEditTypen, GeplakteTekstMetTeveelDecimalenWordtGeweigerd) {
     e->setDecimals(1);
     e->setText("7");
@@ -214,6 +261,74 @@ TEST_P(NumEditVerlaten, TekstNaHetVerlaten) {
 INSTANTIATE_TEST_SUITE_P(Teksten, NumEditVerlaten,
                          ::testing::Values(VerlatenGeval{"250", "100.0"}, VerlatenGeval{"12", "12"},
                                            VerlatenGeval{"", ""}, VerlatenGeval{".", ""}));
+
+// A typed number outside the range is put back into it, and the user is told so under the
+// edit in the range of its hint; leaving by another field or by Return alike.
+struct BegrenzingGeval {
+    double Min;
+    double Max;
+    int Decimalen;
+    const char* Getypt;
+    bool Return;
+    const char* Tekst;
+    const char* Melding;
+};
+class NumEditBegrenzing : public NumEditTypen, public ::testing::WithParamInterface<BegrenzingGeval> {};
+
+TEST_P(NumEditBegrenzing, GetyptBuitenHetBereik) {
+    const BegrenzingGeval& g = GetParam();
+    e->setRange(g.Min, g.Max);
+    e->setDecimals(g.Decimalen);
+    e->clear();
+    QTest::keyClicks(e, g.Getypt);
+    if (g.Return)
+        QTest::keyClick(e, Qt::Key_Return);
+    else
+        ander->setFocus();
+    EXPECT_EQ(e->text().toStdString(), g.Tekst);
+    EXPECT_EQ(e->limitMessage().toStdString(), g.Melding);
+    // Typing on takes the note away.
+    if (*g.Melding) {
+        e->setFocus();
+        QTest::keyClick(e, Qt::Key_Backspace);
+        EXPECT_EQ(e->limitMessage(), "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bereiken, NumEditBegrenzing,
+                         ::testing::Values(BegrenzingGeval{0, 1500, 1, "5000", false, "1500.0",
+                                                           "5000 is above the maximum 1500.0: set to 1500.0"},
+                                           BegrenzingGeval{2, 8, 2, "44", true, "8.00",
+                                                           "44 is above the maximum 8.00: set to 8.00"},
+                                           BegrenzingGeval{2006, 2015, 0, "2020", false, "2015",
+                                                           "2020 is above the maximum 2015: set to 2015"},
+                                           BegrenzingGeval{4, 28, 1, "2", true, "4.0",
+                                                           "2 is below the minimum 4.0: set to 4.0"},
+                                           BegrenzingGeval{0, 1500, 1, "1500", false, "1500", ""},
+                                           BegrenzingGeval{4, 28, 1, "4", true, "4", ""}));
+
+TEST_F(NumEditTypen, BegrensdDoorCodeZonderMelding) {
+    e->setRange(0, 1500);
+    e->setValue(5000);
+    EXPECT_EQ(e->text(), "1500.0");
+    // A text from a farm file is put right when the user passes through the edit.
+    e->setText("5000");
+    e->setFocus();
+    ander->setFocus();
+    EXPECT_EQ(e->text(), "1500.0");
+    EXPECT_EQ(e->limitMessage(), "");
+    // The user's own number, once put right, may be set by code again without a word.
+    e->setFocus();
+    QTest::keyClick(e, Qt::Key_Home);
+    QTest::keyClicks(e, "9");
+    ander->setFocus();
+    EXPECT_EQ(e->limitMessage(), "91500.0 is above the maximum 1500.0: set to 1500.0");
+    e->setValue(-3);
+    EXPECT_EQ(e->text(), "0.0");
+    EXPECT_NE(e->limitMessage(), "") << "the note stays for its time";
+    e->hide();
+    EXPECT_EQ(e->limitMessage(), "");
+}
 
 TEST_F(NumEditTypen, PijltjesStappen) {
     e->setValue(3);

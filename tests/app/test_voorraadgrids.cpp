@@ -41,6 +41,7 @@ protected:
         return l ? l->text() : QStringLiteral("<no label ") + naam + ">";
     }
     QStringList Meldingen(TBerichtSoort soort = TBerichtSoort::Fout) const {
+        ToonWachtende();
         return omg.Berichten->Teksten(soort);
     }
     void Module(int index) { KiesAlsGebruiker(w->CbxModule, index); }

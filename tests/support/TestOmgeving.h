@@ -78,3 +78,23 @@ public:
 private:
     QTemporaryDir fMap;
 };
+
+class QMessageBox;
+
+// Closes every real message box that opens while it lives, as a user does: in turn by
+// Return, by Escape and by a click on its first button. It keeps the texts in order.
+class TBerichtSluiter {
+public:
+    TBerichtSluiter();
+    ~TBerichtSluiter();
+    TBerichtSluiter(const TBerichtSluiter&) = delete;
+    TBerichtSluiter& operator=(const TBerichtSluiter&) = delete;
+
+    // Runs the event loop until n boxes have been closed, at most two seconds.
+    bool WachtOp(int n);
+    QStringList Teksten;
+
+private:
+    void Kijk();
+    class QTimer* fTimer;
+};

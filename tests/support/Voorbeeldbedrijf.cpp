@@ -13,12 +13,21 @@
 #include <QRadioButton>
 #include <QTest>
 
+namespace {
+// The messages a keystroke or a click raised are shown once its event is over, as the event
+// loop would do now.
+void NaAfloop() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+}
+} // namespace
+
 void Typ(NumEdit* e, const QString& tekst) {
     QTest::keyClick(e, Qt::Key_A, Qt::ControlModifier);
     if (tekst.isEmpty())
         QTest::keyClick(e, Qt::Key_Backspace);
     else
         QTest::keyClicks(e, tekst);
+    NaAfloop();
 }
 
 void TypCel(TVoorraadGrid* g, int kolom, int rij, const QString& tekst) {
@@ -26,6 +35,7 @@ void TypCel(TVoorraadGrid* g, int kolom, int rij, const QString& tekst) {
     g->editItem(g->item(rij - 1, kolom));
     if (QLineEdit* e = g->Editor()) QTest::keyClicks(e, tekst);
     g->SluitEditor();
+    NaAfloop();
 }
 
 void TypRegel(TVoorraadGrid* g, int rij, const QStringList& cellen) {
@@ -36,6 +46,7 @@ void TypRegel(TVoorraadGrid* g, int rij, const QStringList& cellen) {
 void KlikTab(TFrmHoofdFormulier& w, int pagina) {
     TTabBalk* balk = w.TabTarvolingrader->TabBalk();
     QTest::mouseClick(balk, Qt::LeftButton, Qt::NoModifier, balk->tabRect(pagina).center());
+    NaAfloop();
 }
 
 namespace {
