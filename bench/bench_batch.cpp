@@ -69,7 +69,9 @@ static void BM_Batch1000(benchmark::State& state) {
         som.Opslaan += t.Opslaan;
         som.Dump += t.Dump;
     }
-    if (!omg.Berichten->Lijst.empty()) state.SkipWithError("The run showed a message");
+    if (!omg.Berichten->Lijst.empty())
+        state.SkipWithError(
+            ("The run showed a message: " + omg.Berichten->Lijst.front().Tekst).toStdString().c_str());
     // Milliseconds per farm for each step.
     const double n = static_cast<double>(run) * aantal * 1e6;
     state.counters["reset_ms"] = static_cast<double>(som.Reset) / n;

@@ -599,7 +599,7 @@ void TFrmHoofdFormulier::RbtGraasNeeClick() {
     const bool ja = RbtGraasJa->isChecked();
     const bool nee = RbtGraasNee->isChecked();
     if (ja || nee) {
-        auto* tabel = findChild<QFrame*>(QStringLiteral("GrpGraasTabel"));
+        auto* tabel = qobject_cast<QFrame*>(BesturingOpNaam(QStringLiteral("GrpGraasTabel")));
         QList<QWidget*> besturingen = tabel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (std::size_t i = 1; i <= 13; ++i) {
             besturingen.push_back(RbtGraasNeeCat[i]);
