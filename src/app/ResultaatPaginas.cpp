@@ -15,6 +15,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -280,7 +281,12 @@ void BouwBEP(QWidget* inhoud) {
                                "calculated based on the area and P-status of the last year."),
                 false, 4);
     basis->setObjectName(QStringLiteral("SttBepBasis"));
-    b.Sluit(28);
+    // The explanation of the derived standard; the help windows enable it.
+    StaticText* toelichting = b.Tekst(28, 0, QStringLiteral("Explanation derived standard application "));
+    toelichting->setObjectName(QStringLiteral("StaticText118"));
+    toelichting->setLink(true);
+    toelichting->setEnabled(false);
+    b.Sluit(29);
 }
 
 void BouwBEN(QWidget* inhoud) {
@@ -419,6 +425,20 @@ void TFrmHoofdFormulier::BouwResultaatPagina(int pagina, QWidget* inhoud) {
         break;
     default:
         break;
+    }
+    // The project picture at the foot of the module result pages; the support windows
+    // make it open the web site.
+    static const char* const kProjectBeeld[] = {"ImgZmbex", "ImgZmbea", "ImgZmbep", "ImgZmben"};
+    auto* grid = qobject_cast<QGridLayout*>(inhoud->layout());
+    if (pagina >= 9 && pagina <= 12 && grid) {
+        auto* beeld = new StaticText(QString(), inhoud);
+        beeld->setObjectName(QLatin1String(kProjectBeeld[pagina - 9]));
+        beeld->setPixmap(QPixmap(QStringLiteral(":/images/zelm.png")));
+        beeld->setScaledContents(true);
+        beeld->setFixedSize(96, 96);
+        beeld->setLink(true);
+        beeld->setEnabled(false);
+        grid->addWidget(beeld, grid->rowCount(), 0, 1, grid->columnCount(), Qt::AlignRight | Qt::AlignBottom);
     }
 }
 

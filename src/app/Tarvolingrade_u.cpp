@@ -609,6 +609,8 @@ void TFrmHoofdFormulier::FormCreate() {
     InfoBox.VersieAdres = QStringLiteral("tarvolingrade.example.org/software/Tarvolingrade");
     InfoBox.VersieFile = QStringLiteral("versie.txt");
     InfoBox.DownloadAdres = InfoBox.VersieAdres;
+    InfoBox.Programmeur = QStringLiteral("The Tarvolingrade developers");
+    InfoBox.Helpdesk = QStringLiteral("helpdesk@tarvolingrade.example.org");
 
     Bedrijf = std::make_unique<TBedrijf>();
     // The model's notice for years beyond its use standards.

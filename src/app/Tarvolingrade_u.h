@@ -46,12 +46,18 @@ enum class TResetStap;
 
 // The identity and addresses the info box shows and the version check uses.
 struct TInfoBoxGegevens {
+    QString ProgAfkorting = QStringLiteral("Tarvolingrade");
+    QString ProgNaam = QStringLiteral("Tarvolingrade PLUS");
     QString Versie;
     QString Datum;
     QString WebAdres;
     QString VersieAdres;
     QString VersieFile;
     QString DownloadAdres;
+    QString Programmeur;
+    QString Helpdesk;
+    // A picture for the about box; ignored when the file does not exist.
+    QString Logo;
 };
 
 class TFrmHoofdFormulier : public QMainWindow {

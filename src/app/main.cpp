@@ -3,6 +3,7 @@
 #include "Automat.h"
 #include "Bestandscommandos.h"
 #include "Omgeving.h"
+#include "Ondersteuning.h"
 #include "PrintCommandos.h"
 #include "Startup.h"
 #include "Tarvolingrade_u.h"
@@ -30,6 +31,10 @@ int main(int argc, char* argv[]) {
     FrmHoofdFormulier = &hoofd;
     KoppelBestanden(hoofd);
     KoppelRapport(hoofd);
+    TOndersteuning* ondersteuning = KoppelOndersteuning(hoofd);
+    ondersteuning->KoppelStartvenster(startup);
+    // The mail-out saves the farm first, with the File menu's own save.
+    ondersteuning->Opslaan = [&hoofd] { return MitOpslaanClick(hoofd); };
     KoppelBatch(hoofd, automat);
     hoofd.OpenBestandVanOpdrachtregel(QApplication::arguments());
 
