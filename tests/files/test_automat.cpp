@@ -120,12 +120,20 @@ protected:
         VensterTest::SetUp();
         a = std::make_unique<TFrmAutomat>(omg.Omgeving());
         KoppelBatch(*w, *a);
-        // What the model was given, farm by farm, with the shown area totals.
+        // What the model was given, farm by farm, with the shown area totals: the first
+        // calculation of each farm (the dump export calculates once more).
         auto model = w->Rekenmodel;
         w->Rekenmodel = [this, model](const TTvInvoer& in, TTvUitvoer& uit) {
-            invoer.push_back(in);
-            oppGras.push_back(w->SpeOppGras->value());
-            besteKuil.push_back(w->VoorraadGrids[mAanleg][kGK]->Cells(2, 2));
+            std::size_t plan = 0;
+            for (int i = 0; i < a->LstAutomat->count(); ++i)
+                if (plan < a->Plannen.size() &&
+                    a->LstAutomat->item(i)->text() == QString::fromStdString(a->Plannen[plan].Naam))
+                    ++plan;
+            if (plan > invoer.size()) {
+                invoer.push_back(in);
+                oppGras.push_back(w->SpeOppGras->value());
+                besteKuil.push_back(w->VoorraadGrids[mAanleg][kGK]->Cells(2, 2));
+            }
             model(in, uit);
         };
         a->FormShow();
