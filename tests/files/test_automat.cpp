@@ -469,4 +469,12 @@ TEST(VeiligeNaam, TekensEnLeeg) {
     EXPECT_EQ(VeiligeNaam("", 7), "Bedrijf 7");
     EXPECT_EQ(VeiligeNaam("Boer A", 2), "Boer A");
 }
+TEST_F(AutomatTest, DumpkopFoutInDeLijst) {
+    omg.Schrijf("batch/boeren.dmp", "naaminv@iets anders@\r\n");
+    Verwerk(Tabel({BexBoer("A")}));
+    EXPECT_EQ(Lijst().mid(0, 2), (QStringList{"A", "Error: dumpfile format niet gelijk"}));
+    EXPECT_TRUE(Meldingen().isEmpty()) << Meldingen().join('|').toStdString();
+    // The BEA file was new and got its line.
+    EXPECT_EQ(Regels(Map() + "boeren.dmp2").size(), 2);
+}
 } // namespace
