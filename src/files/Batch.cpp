@@ -167,6 +167,10 @@ void TFrmAutomat::BerekenPlannen() {
                 plan.Berekend = false;
                 plan.Uitvoer = {};
                 Regel(QStringLiteral("Error: ") + QString::fromUtf8(e.what()));
+            } catch (...) {
+                plan.Berekend = false;
+                plan.Uitvoer = {};
+                Regel(QStringLiteral("Error: Unknown error"));
             }
             if (!plan.Berekend) ++mislukt;
         }
@@ -183,11 +187,11 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
     const TTvInvoer& in = plan.Invoer;
     TStopwatch klok;
 
-    // 1. Reset.
+    // Reset.
     w.InitInvoer();
     klok.Tel(StapTijden.Reset);
 
-    // 3. Farm data and the module "BEX + BEA", applied at once so that the housing type of
+    // Farm data and the module "BEX + BEA", applied at once so that the housing type of
     // step 10 finds the ammonia page switched on, for the first plan too.
     if (in.EvalNr >= 0 && in.EvalNr < w.CbxEvaluatie->count())
         w.CbxEvaluatie->setCurrentIndex(in.EvalNr);
@@ -201,7 +205,7 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
     w.CbxModule->setCurrentIndex(1);
     w.CbxModuleChange();
 
-    // 4. Areas; up to 2009 the totals are the single columns OPPGRAS and OPPBOUW.
+    // Areas; up to 2009 the totals are the single columns OPPGRAS and OPPBOUW.
     Zet(w.SpeOppGrasL, in.OppGrasL);
     Zet(w.SpeOppGrasN, in.OppGrasN);
     Zet(w.SpeOppGrasH, in.OppGrasH);
@@ -216,7 +220,7 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
         Zet(w.SpeOppBouw, in.OppBouwN);
     }
 
-    // 5. Grazing of the years before 2009, by the system's first letter.
+    // Grazing of the years before 2009, by the system's first letter.
     NumEdit* const weiden[] = {w.SpeMndWeidBMk, w.SpeMndWeidOMk, w.SpeMndZstvBMk,
                                w.SpeMndZstvOMk, w.SpeUurWeidBMk, w.SpeUurWeidOMk};
     if (in.Jaartal < 2009) {
@@ -241,7 +245,7 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
         }
     }
 
-    // 6. Breed by its first letter, case and all.
+    // Breed by its first letter, case and all.
     switch (in.Ras.empty() ? '\0' : in.Ras.front()) {
     case 'J':
         w.CbxRas->setCurrentIndex(2);
@@ -258,7 +262,7 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
         w.CbxRas->setCurrentIndex(-1);
     }
 
-    // 7. Herd and milk.
+    // Herd and milk.
     Zet(w.SpenKoe, in.nKoe);
     Zet(w.SpenKalf, in.nKalf);
     Zet(w.SpenPink, in.nPink);
@@ -270,17 +274,17 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
     Zet(w.SpeEiwit, in.Eiwit);
     Zet(w.SpeUreum, in.Ureum);
 
-    // 8. Other grazing animals; category 7 has no column.
+    // Other grazing animals; category 7 has no column.
     w.RbtGraasJa->setChecked(true);
     for (int i = 1; i <= 13; ++i)
         Zet(w.SpeGraas[static_cast<std::size_t>(i)], i == 7 ? 0.0f : in.Graasdieren[i]);
     klok.Tel(StapTijden.Invoer);
 
-    // 9. Stock grids.
+    // Stock grids.
     VulGrids(plan);
     klok.Tel(StapTijden.Grids);
 
-    // 10. The ammonia page, for tables of version 2008.03 and later.
+    // The ammonia page, for tables of version 2008.03 and later.
     if (plan.Versie >= 200803) {
         if (w.ModuleBEA) {
             int stal = -1;
@@ -315,7 +319,7 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
         Zet(w.SpeMethBouw3, in.MethBouw3);
     }
 
-    // 11. The handlers that lists set by index do not fire themselves.
+    // The handlers that lists set by index do not fire themselves.
     w.CbxRasChange();
     w.CbxModuleChange();
     w.RbtGraasNeeClick();
@@ -323,17 +327,17 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
     w.SpeDrijfBouwChange();
     klok.Tel(StapTijden.Invoer);
 
-    // 12. Pages 0..6 without messages.
+    // Pages 0..6 without messages.
     for (int p = 0; p <= 6; ++p)
         w.ControleerPagina(p, false);
     klok.Tel(StapTijden.Controles);
 
-    // 13, 14. Calculated also with pages that are not valid: the plans mark a batch.
+    // Calculated also with pages that are not valid: the plans mark a batch.
     fModelFout = false;
     const bool berekend = w.Bereken();
     klok.Tel(StapTijden.Berekening);
 
-    // 15. The farm file beside the input table; names of one table never collide.
+    // The farm file beside the input table; names of one table never collide.
     const QString veilig = VeiligeNaam(Q(plan.Naam), nummer);
     QString naam = veilig;
     for (int n = 2;
@@ -351,7 +355,7 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
     plan.Uitvoer = w.Uitvoer;
     if (!opgeslagen) return;
 
-    // 16. The BEX and BEA lines.
+    // The BEX and BEA lines.
     SchrijfDump(w, DumpBestand, vraagDubbel);
     klok.Tel(StapTijden.Dump);
     plan.Berekend = true;
