@@ -140,11 +140,8 @@ bool TFrmHoofdFormulier::Bereken() {
         // A batch keeps its own window in front: no cursor and no disabling of every page
         // control for each farm.
         std::optional<TWachtCursor> wacht;
-        std::optional<TUitgeschakeld> stil;
-        if (!batch) {
-            wacht.emplace();
-            stil.emplace(TabTarvolingrader);
-        }
+        if (!batch) wacht.emplace();
+        const TUitgeschakeld stil(batch ? nullptr : TabTarvolingrader);
         try {
             if (Rekenmodel) Rekenmodel(in, uit);
         } catch (const std::exception& e) {
