@@ -782,6 +782,12 @@ int TFrmHoofdFormulier::ResetJaar() const {
     return jaar >= 2006 && jaar <= 2012 ? jaar : 2010;
 }
 
+std::shared_ptr<TBerichten> TFrmHoofdFormulier::WisselBerichten(std::shared_ptr<TBerichten> berichten) {
+    std::swap(fOmgeving.Berichten, berichten);
+    if (!fOmgeving.Berichten) fOmgeving.Berichten = std::make_shared<TQtBerichten>();
+    return berichten;
+}
+
 void TFrmHoofdFormulier::NieuwBedrijf() {
     InitInvoer();
     TabTarvolingrader->setCurrentIndex(0);
@@ -829,8 +835,16 @@ void TFrmHoofdFormulier::ZetBeginwaarden(TResetStap stap) {
             if (def.Reset == stap) ZetBeginwaarde(def, stap);
 }
 
+QWidget* TFrmHoofdFormulier::BesturingOpNaam(const QString& naam) const {
+    const auto it = fNaamCache.constFind(naam);
+    if (it != fNaamCache.constEnd() && *it) return *it;
+    QWidget* w = findChild<QWidget*>(naam);
+    if (w) fNaamCache.insert(naam, w);
+    return w;
+}
+
 void TFrmHoofdFormulier::ZetBeginwaarde(const TBesturingDef& def, TResetStap stap) {
-    QWidget* w = findChild<QWidget*>(Tekst(def.Naam));
+    QWidget* w = BesturingOpNaam(Tekst(def.Naam));
     if (!w) throw std::logic_error(std::string("Control missing in the window: ") + def.Naam);
     const bool ontwerp = stap == TResetStap::Ontwerp;
     const QString tekst = Tekst(ontwerp ? def.Standaard : def.ResetTekst);
