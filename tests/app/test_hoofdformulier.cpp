@@ -525,7 +525,8 @@ QColor Pixel(TFrmHoofdFormulier& w, int pagina) {
     QTabBar* balk = w.TabTarvolingrader->tabBar();
     const QRect r = balk->tabRect(pagina);
     const QImage beeld = balk->grab().toImage();
-    return beeld.pixelColor(r.left() + 4, r.center().y());
+    // Just inside the frame: a caption of narrowed tabs may start a few pixels further.
+    return beeld.pixelColor(r.left() + 2, r.center().y());
 }
 
 TEST_F(HoofdFormulierTest, TabkleurenVolgenDeStaatVanDePagina) {
@@ -570,6 +571,35 @@ TEST_F(HoofdFormulierTest, TabopschriftVet12Pixels) {
     // A caption is drawn on one line: the tab is no higher than one line of text.
     const QRect r = w->TabTarvolingrader->tabBar()->tabRect(1);
     EXPECT_LT(r.height(), 2 * QFontMetrics(f).height());
+}
+
+TEST_F(HoofdFormulierTest, BijElkeModuleKeuzePassenAlleTabsHeelInDeBalk) {
+    Maak();
+    Toon();
+    auto* balk = w->TabTarvolingrader->TabBalk();
+    // The last item, "BEX + BEA + BEP + BEN", shows all fourteen tabs.
+    for (int m = 0; m < w->CbxModule->count(); ++m) {
+        KiesAlsGebruiker(w->CbxModule, m);
+        QCoreApplication::processEvents();
+        const QFontMetrics fm(balk->OpschriftFont());
+        int zichtbaar = 0;
+        for (int p = 0; p < balk->count(); ++p) {
+            if (!balk->isTabVisible(p)) continue;
+            ++zichtbaar;
+            const QRect r = balk->tabRect(p);
+            // Inside the bar and the window, wider than its caption.
+            EXPECT_TRUE(balk->rect().contains(r)) << m << " " << p;
+            EXPECT_LE(balk->mapTo(w.get(), r.topRight()).x(), w->width()) << m << " " << p;
+            EXPECT_GT(r.width(), fm.horizontalAdvance(balk->tabText(p).trimmed())) << m << " " << p;
+        }
+        EXPECT_EQ(zichtbaar, m == 4 ? 14 : m == 3 ? 12 : m == 0 || m == 5 ? 8 : 10) << m;
+        // No scroll arrows.
+        for (QToolButton* pijl : balk->findChildren<QToolButton*>())
+            EXPECT_FALSE(pijl->isVisible()) << m;
+        // Still bold captions of 12 pixels, drawn narrower when needed.
+        EXPECT_TRUE(balk->OpschriftFont().bold());
+        EXPECT_EQ(balk->OpschriftFont().pixelSize(), 12);
+    }
 }
 
 // --- Enter ---
