@@ -470,6 +470,10 @@ private:
     void BouwWerkbalk();
     void BouwPaginas();
     void BouwBesturingen(int pagina, QWidget* inhoud);
+    // The order of Tab and Enter through a page built from the tables on inhoud.
+    void ZetTabVolgorde(int pagina, QWidget* inhoud);
+    // Scrolls the control that took the focus into view on its page.
+    void HoudFocusInBeeld(QWidget* nieuw);
     void Koppel();
     // Gives every control of the tables whose reset step is stap its starting value.
     void ZetBeginwaarden(TResetStap stap);
@@ -498,6 +502,8 @@ private:
 
     TOmgeving fOmgeving;
     std::unique_ptr<TUitgesteldeBerichten> fMeldingen;
+    // The receiver of the focus connection; it goes before the window's widgets do.
+    QObject fFocusKoppeling;
 };
 
 // The main window, reachable by its name as every window of the program.
