@@ -1,6 +1,7 @@
 #include "Tarvolingrade_u.h"
 
 #include "Bedrijf_u.h"
+#include "HeleGetallen.h"
 #include "IniBestand.h"
 #include "NumEdit.h"
 #include "Paginas.h"
@@ -735,6 +736,9 @@ void TFrmHoofdFormulier::FormCreate() {
     SetHintControl(CbxModule);
 
     MaakVoorraadBesturingen();
+
+    for (QScrollArea* box : ScrollBoxen)
+        HoudGetallenHeel(box->widget());
 }
 
 void TFrmHoofdFormulier::OpenBestandVanOpdrachtregel(const QStringList& argumenten) {

@@ -1,3 +1,4 @@
+#include "HeleGetallen.h"
 #include "NumEdit.h"
 #include "Paginas.h"
 #include "StaticText.h"
@@ -600,6 +601,27 @@ TEST_F(HoofdFormulierTest, BijElkeModuleKeuzePassenAlleTabsHeelInDeBalk) {
         // Still bold captions of 12 pixels, drawn narrower when needed.
         EXPECT_TRUE(balk->OpschriftFont().bold());
         EXPECT_EQ(balk->OpschriftFont().pixelSize(), 12);
+    }
+}
+
+TEST_F(HoofdFormulierTest, GeenWaardeLabelToontEenAfgesnedenGetal) {
+    Maak();
+    KiesAlsGebruiker(w->CbxModule, 4);
+    Toon();
+    // The largest total of a stock grid's amounts, as single precision gives it.
+    const QString groot = QStringLiteral("-100000002004087734272.00");
+    for (int p = 0; p < kAantalPaginas; ++p) {
+        w->ZetActievePagina(p);
+        QWidget* inhoud = w->ScrollBoxen[static_cast<std::size_t>(p)]->widget();
+        std::vector<QLabel*> labels;
+        for (QLabel* l : inhoud->findChildren<QLabel*>())
+            if (!qobject_cast<StaticText*>(l) && l->isVisible() && !l->wordWrap()) labels.push_back(l);
+        for (QLabel* l : labels)
+            l->setText(groot);
+        QCoreApplication::processEvents();
+        inhoud->grab();
+        for (QLabel* l : labels)
+            EXPECT_TRUE(TekstPast(l) || l->toolTip() == groot) << p << " " << l->objectName().toStdString();
     }
 }
 
