@@ -3,6 +3,7 @@
 
 #include "NumEdit.h"
 #include "Tarvolingrade_u.h"
+#include "Wachten.h"
 
 #include "Bedrijf_u.h"
 #include "Getallen.h"
@@ -114,26 +115,6 @@ float Waarde(const QLabel* l) {
     return Single(*v, tekst);
 }
 
-// The wait cursor while it lives.
-class TWachtCursor {
-public:
-    TWachtCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TWachtCursor() { QGuiApplication::restoreOverrideCursor(); }
-    TWachtCursor(const TWachtCursor&) = delete;
-    TWachtCursor& operator=(const TWachtCursor&) = delete;
-};
-
-// A widget disabled while it lives.
-class TUitgeschakeld {
-public:
-    explicit TUitgeschakeld(QWidget* w) : fWidget(w) { fWidget->setEnabled(false); }
-    ~TUitgeschakeld() { fWidget->setEnabled(true); }
-    TUitgeschakeld(const TUitgeschakeld&) = delete;
-    TUitgeschakeld& operator=(const TUitgeschakeld&) = delete;
-
-private:
-    QWidget* fWidget;
-};
 } // namespace
 
 QString TFrmHoofdFormulier::TekstNaarCode(const QString& Text) {

@@ -29,9 +29,11 @@ QString NietGevuld(const QString& naam) {
 } // namespace
 
 bool TFrmHoofdFormulier::ControleerItem(const TControleItem& item, bool Meldingen, bool TotNuGoed) {
-    auto zoek = [this](const QString& naam) -> QWidget* {
+    auto zoek = [this](const QString& naam, QPointer<QWidget>& gevonden) -> QWidget* {
+        if (gevonden) return gevonden;
         QWidget* w = findChild<QWidget*>(naam);
         if (!w) throw std::logic_error("page check: no control " + naam.toStdString());
+        gevonden = w;
         return w;
     };
     auto fout = [&](const QString& tekst) {
@@ -41,24 +43,24 @@ bool TFrmHoofdFormulier::ControleerItem(const TControleItem& item, bool Meldinge
 
     switch (item.Soort) {
     case TControleSoort::Gevuld: {
-        const QWidget* w = zoek(item.Besturing);
+        const QWidget* w = zoek(item.Besturing, item.Gevonden);
         if (ZelfZichtbaar(w) && ControleTekst(w).trimmed().isEmpty()) return fout(NietGevuld(item.Naam));
         return true;
     }
     case TControleSoort::Keuze: {
-        const auto* c = qobject_cast<const QComboBox*>(zoek(item.Besturing));
+        const auto* c = qobject_cast<const QComboBox*>(zoek(item.Besturing, item.Gevonden));
         if (c && ZelfZichtbaar(c) && (c->currentIndex() < 0 || c->currentIndex() > item.Max))
             return fout(NietGevuld(item.Naam));
         return true;
     }
     case TControleSoort::EenVanTwee: {
-        const auto* a = qobject_cast<const QRadioButton*>(zoek(item.Besturing));
-        const auto* b = qobject_cast<const QRadioButton*>(zoek(item.Besturing2));
+        const auto* a = qobject_cast<const QRadioButton*>(zoek(item.Besturing, item.Gevonden));
+        const auto* b = qobject_cast<const QRadioButton*>(zoek(item.Besturing2, item.Gevonden2));
         if (!(a && a->isChecked()) && !(b && b->isChecked())) return fout(NietGevuld(item.Naam));
         return true;
     }
     case TControleSoort::Getal: {
-        const QWidget* w = zoek(item.Besturing);
+        const QWidget* w = zoek(item.Besturing, item.Gevonden);
         if (!ZelfZichtbaar(w)) return true;
         const QString tekst = ControleTekst(w).trimmed();
         const auto v = TryStrToFloat(tekst.toStdString());

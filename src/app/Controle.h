@@ -3,7 +3,9 @@
 // own knowledge (stock grids, month totals, the farm's identity), a function.
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include <functional>
 
@@ -30,6 +32,9 @@ struct TControleItem {
     // Eigen: gets whether messages are asked for and whether every earlier item of the
     // page passed; returns whether the item passed.
     std::function<bool(TFrmHoofdFormulier&, bool Meldingen, bool TotNuGoed)> Eigen;
+    // The controls once found by their names: every input change re-checks its page, and
+    // a search of the whole window per item made reading a farm file slow.
+    mutable QPointer<QWidget> Gevonden, Gevonden2;
 };
 
 // The text a check reads from a control: spin edit, edit, label or combo box.

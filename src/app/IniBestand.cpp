@@ -9,7 +9,7 @@
 
 namespace {
 // A settings file is small; a much larger file is not ours and is not read.
-constexpr qint64 kMaxGrootte = 4 * 1024 * 1024;
+constexpr qint64 kMaxGrootte = qint64{4} * 1024 * 1024;
 
 bool IsSectie(const QString& regel, QString* naam = nullptr) {
     const QString t = regel.trimmed();
@@ -148,7 +148,7 @@ QString KiesIniBestand(const QString& programmaBestand, const QString& appDataMa
     }
     const QFileInfo prog(programmaBestand);
     const QString basis = prog.suffix().isEmpty() ? prog.fileName() : prog.completeBaseName();
-    const QString naast = QDir(prog.absolutePath()).filePath(basis + QStringLiteral(".ini"));
+    QString naast = QDir(prog.absolutePath()).filePath(basis + QStringLiteral(".ini"));
     const QFileInfo info(naast);
     const QFileInfo map(prog.absolutePath());
     const bool bruikbaar = info.exists() ? info.isWritable() : (map.isDir() && map.isWritable());

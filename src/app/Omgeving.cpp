@@ -19,6 +19,8 @@ QFileDialog* MaakDialoog(QWidget* ouder, const TBestandKeuze& keuze, QFileDialog
     dlg->setAcceptMode(modus);
     dlg->setFileMode(modus == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (!keuze.StandaardExtensie.isEmpty()) dlg->setDefaultSuffix(keuze.StandaardExtensie);
+    if (modus == QFileDialog::AcceptSave && !keuze.BevestigOverschrijven)
+        dlg->setOption(QFileDialog::DontConfirmOverwrite);
     if (!keuze.Naam.isEmpty()) dlg->selectFile(keuze.Naam);
     return dlg;
 }

@@ -51,6 +51,8 @@ struct TBestandKeuze {
     QString Naam;
     QString Filter;
     QString StandaardExtensie; // without the dot
+    // A save dialog asks before an existing file is chosen; else it does not.
+    bool BevestigOverschrijven = false;
 };
 
 class TBestandDialogen {

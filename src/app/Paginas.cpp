@@ -95,6 +95,13 @@ std::vector<TBesturingDef> Pagina0() {
          .Groep = "GrpOpties",
          .Rij = 7,
          .OpschriftNaam = "SttVemdekking"},
+        {.Naam = "SttHandleiding",
+         .Soort = Link,
+         .Opschrift = "For a manual about the program: click here",
+         .Groep = "GrpOpties",
+         .Rij = 8,
+         .Kolom = 0,
+         .Ingeschakeld = false},
     };
 }
 
@@ -806,6 +813,13 @@ std::vector<TBesturingDef> Pagina6() {
          .Groep = "GrpStal",
          .Rij = 0,
          .Reset = R::Ontwerp},
+        {.Naam = "SttEmissieToel2",
+         .Soort = Link,
+         .Opschrift = "Explanation",
+         .Groep = "GrpStal",
+         .Rij = 1,
+         .Kolom = 0,
+         .Ingeschakeld = false},
     };
 }
 
@@ -896,6 +910,13 @@ std::vector<TBesturingDef> Pagina7() {
          .Groep = "GrpBEPnorm",
          .Rij = 4,
          .Kolom = 0},
+        {.Naam = "StaticText41",
+         .Soort = Link,
+         .Opschrift = "Explanation derived standard application ",
+         .Groep = "GrpBEPnorm",
+         .Rij = 5,
+         .Kolom = 0,
+         .Ingeschakeld = false},
     };
 }
 
@@ -943,6 +964,14 @@ std::vector<TBesturingDef> Pagina8() {
          .Kolom = 2,
          .Reset = R::Lijsten,
          .ResetTekst = "1"},
+        {.Naam = "StaticText190",
+         .Soort = Link,
+         .Opschrift = "Explanation",
+         .Hint = "Toelichting grondwatertrap",
+         .Groep = "GrpGrondBEN",
+         .Rij = 3,
+         .Kolom = 0,
+         .Ingeschakeld = false},
         {.Naam = "SpeToedNKmMais",
          .Soort = Spe,
          .Opschrift = "Total N art. fertilizer application on maize  (kg N)",

@@ -4,6 +4,7 @@
 #include "Berekening.h"
 #include "Navigatie.h"
 #include "Paginas.h"
+#include "ResultaatVelden.h"
 #include "StaticText.h"
 #include "Tarvolingrade_u.h"
 #include "TijdelijkeVlag.h"
@@ -14,6 +15,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSignalBlocker>
@@ -30,13 +32,6 @@ const QColor kBandKleur(233, 248, 255);  // a section band
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
-}
-
-// The digit at position i (0-based) of a name, or -1.
-int Cijfer(const QString& naam, int i) {
-    if (i >= naam.size()) return -1;
-    const QChar c = naam.at(i);
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? c.unicode() - '0' : -1;
 }
 
 void ZetKleur(QLabel* l, int kleur) {
@@ -62,6 +57,18 @@ QLabel* Label(const QWidget* inhoud, const QString& naam) {
 
 QLabel* Label(const QWidget* inhoud, const char* naam) {
     return Label(inhoud, QString::fromLatin1(naam));
+}
+
+// Fills every label of a page that shows a figure of the result table with its text, in
+// its screen colour.
+void VulResultaatLabels(QWidget* inhoud, const TTvUitvoer& u) {
+    for (QLabel* l : inhoud->findChildren<QLabel*>()) {
+        const QByteArray naam = l->objectName().toLatin1();
+        const TResultaatVeld* v = ZoekResultaatLabel(std::string_view(naam.constData(), naam.size()));
+        if (!v) continue;
+        l->setText(Q(v->Tekst(u)));
+        ZetKleur(l, SchermKleur(*v, u));
+    }
 }
 
 // A unit text that shows and hides with its value label.
@@ -274,7 +281,12 @@ void BouwBEP(QWidget* inhoud) {
                                "calculated based on the area and P-status of the last year."),
                 false, 4);
     basis->setObjectName(QStringLiteral("SttBepBasis"));
-    b.Sluit(28);
+    // The explanation of the derived standard; the help windows enable it.
+    StaticText* toelichting = b.Tekst(28, 0, QStringLiteral("Explanation derived standard application "));
+    toelichting->setObjectName(QStringLiteral("StaticText118"));
+    toelichting->setLink(true);
+    toelichting->setEnabled(false);
+    b.Sluit(29);
 }
 
 void BouwBEN(QWidget* inhoud) {
@@ -414,6 +426,20 @@ void TFrmHoofdFormulier::BouwResultaatPagina(int pagina, QWidget* inhoud) {
     default:
         break;
     }
+    // The project picture at the foot of the module result pages; the support windows
+    // make it open the web site.
+    static const char* const kProjectBeeld[] = {"ImgZmbex", "ImgZmbea", "ImgZmbep", "ImgZmben"};
+    auto* grid = qobject_cast<QGridLayout*>(inhoud->layout());
+    if (pagina >= 9 && pagina <= 12 && grid) {
+        auto* beeld = new StaticText(QString(), inhoud);
+        beeld->setObjectName(QLatin1String(kProjectBeeld[pagina - 9]));
+        beeld->setPixmap(QPixmap(QStringLiteral(":/images/zelm.png")));
+        beeld->setScaledContents(true);
+        beeld->setFixedSize(96, 96);
+        beeld->setLink(true);
+        beeld->setEnabled(false);
+        grid->addWidget(beeld, grid->rowCount(), 0, 1, grid->columnCount(), Qt::AlignRight | Qt::AlignBottom);
+    }
 }
 
 void TFrmHoofdFormulier::KoppelNavigatie() {
@@ -472,7 +498,8 @@ void TFrmHoofdFormulier::TabTarvolingraderChange(QObject* Sender) {
         v.Afzender = TAfzender::PaginaControle;
     else if (okKnop)
         v.Afzender = TAfzender::OkKnop;
-    v.Oud = v.Afzender == TAfzender::Anders ? 0 : std::clamp(Sender->property("tag").toInt(), 0, 13);
+    v.Oud =
+        v.Afzender == TAfzender::Anders || !Sender ? 0 : std::clamp(Sender->property("tag").toInt(), 0, 13);
     v.Nieuw = TabTarvolingrader->currentIndex();
     // Back to the page left; what follows decides where to go.
     ZetActievePagina(v.Oud);
@@ -542,29 +569,7 @@ void TFrmHoofdFormulier::VulResultaatPagina(int pagina) {
 }
 
 void TFrmHoofdFormulier::VulResultBEX() {
-    const TTvUitvoer& u = Uitvoer;
-    // The excretion and disposal tables: row r, column c (N, P2O5) in the last two digits
-    // of the name; row 4 is the advantage, coloured by its sign.
-    const auto tabel = [](QLabel* l, int voorvoegsel, const std::array<const ars2*, 4>& rijen) {
-        const QString naam = l->objectName();
-        const int r = Cijfer(naam, voorvoegsel);
-        const int c = Cijfer(naam, voorvoegsel + 1);
-        if (c < 1 || c > 2 || r < 1 || r > 4) return;
-        l->setText(Q((*rijen[static_cast<std::size_t>(r - 1)])[c]));
-        if (r == 4 && !l->text().isEmpty()) ZetKleur(l, KleurVoordeel(l->text()));
-    };
-    for (QLabel* l : WaardeLabels(GrpResultBEX->widget())) {
-        ZetKleur(l, kKleurZwart);
-        const QString naam = l->objectName();
-        if (naam.size() == 8 && naam.startsWith(QLatin1String("LblExc"))) {
-            tabel(l, 6, {&u.ExcrSpecExc, &u.ExcrSpecInc, &u.ExcrForf, &u.ExcrVoordeel});
-        } else if (naam.size() == 10 && naam.startsWith(QLatin1String("LblAfzet"))) {
-            tabel(l, 8, {&u.GebrNorm, &u.MestafzSpec, &u.MestafzForf, &u.MestafzVoordeel});
-        } else if (naam.size() == 9 && naam.startsWith(QLatin1String("LblVoer"))) {
-            const int r = Cijfer(naam, 7);
-            if (r >= 1 && r <= 2) l->setText(Q(u.Efficientie[r]));
-        }
-    }
+    VulResultaatLabels(GrpResultBEX->widget(), Uitvoer);
 }
 
 void TFrmHoofdFormulier::VulResultBEA() {
@@ -576,83 +581,23 @@ void TFrmHoofdFormulier::VulResultBEA() {
     intensiteit->setText(melkPerHa && std::isfinite(*melkPerHa)
                              ? Q(FormatFloat("0.0", static_cast<long double>(*melkPerHa) / 1000))
                              : QString());
-
-    const ars4* bronnen[] = {&u.EmNh3Tot, &u.EmNh3Stal, &u.EmNh3Omb,   &u.EmNh3Omg,
-                             &u.EmNh3Kmb, &u.EmNh3Kmg,  &u.EmNh3Beweid};
-    for (QLabel* l : WaardeLabels(inhoud)) {
-        const QString naam = l->objectName();
-        if (naam.size() != 12 || !naam.startsWith(QLatin1String("LblEmissie"))) continue;
-        const int r = Cijfer(naam, 10);
-        const int c = Cijfer(naam, 11);
-        if (r < 0 || r > 6 || c < 1 || c > 4) continue;
-        l->setVisible(true);
-        l->setText(Q((*bronnen[r])[c]));
-    }
+    VulResultaatLabels(inhoud, u);
+    // The emission figures show once there are results.
+    for (QLabel* l : WaardeLabels(inhoud))
+        if (l->objectName().startsWith(QLatin1String("LblEmissie"))) l->setVisible(true);
 }
 
 void TFrmHoofdFormulier::VulResultBEP() {
-    const TTvUitvoer& u = Uitvoer;
-    QWidget* inhoud = GrpResultBEP->widget();
-    const std::pair<const char*, const std::string*> velden[] = {
-        {"LblFosfGewasnormGrasH", &u.AfgGrasH},       {"LblFosfGewasnormGrasN", &u.AfgGrasN},
-        {"LblFosfGewasnormGrasL", &u.AfgGrasL},       {"LblFosfGewasnormMaisH", &u.AfgMaisH},
-        {"LblFosfGewasnormMaisN", &u.AfgMaisN},       {"LblFosfGewasnormMaisL", &u.AfgMaisL},
-        {"LblFosfGewasnormBouwH", &u.AfgBouwH},       {"LblFosfGewasnormBouwN", &u.AfgBouwN},
-        {"LblFosfGewasnormBouwL", &u.AfgBouwL},       {"LblFosfGewasnormGrasH3", &u.AfgGrasH3},
-        {"LblFosfGewasnormGrasN3", &u.AfgGrasN3},     {"LblFosfGewasnormGrasL3", &u.AfgGrasL3},
-        {"LblFosfGewasnormMaisH3", &u.AfgMaisH3},     {"LblFosfGewasnormMaisN3", &u.AfgMaisN3},
-        {"LblFosfGewasnormMaisL3", &u.AfgMaisL3},     {"LblFosfGewasnormBouwH3", &u.AfgBouwH3},
-        {"LblFosfGewasnormBouwN3", &u.AfgBouwN3},     {"LblFosfGewasnormBouwL3", &u.AfgBouwL3},
-        {"LblFosfHaNormForfait", &u.FosfHaGeneriek},  {"LblFosfHaNormSpecifiek3", &u.FosfHaSpecifiek3},
-        {"LblFosfNormSpecifiek3", &u.FosfSpecifiek3}, {"LblFosfNormForfait", &u.FosfGeneriek},
-        {"LblFosfNormVoordeel", &u.FosfVoordeel},     {"LblFosfNormPcVoordeel", &u.FosfPcVoordeel},
-        {"LblBepExcretieBex", &u.BepExcretieBex},     {"LblBepMestafzetSpec", &u.BepMestafzetSpec},
-        {"LblBepMestafzetForf", &u.BepMestafzetForf}, {"LblBepMestafzetVoordeel", &u.BepMestafzetVoor},
-    };
-    for (const auto& [naam, veld] : velden)
-        Label(inhoud, naam)->setText(Q(*veld));
-    // The percentage takes the colour of the advantage in kg.
-    const int voordeel = KleurVoordeel(Label(inhoud, "LblFosfNormVoordeel")->text());
-    ZetKleur(Label(inhoud, "LblFosfNormVoordeel"), voordeel);
-    ZetKleur(Label(inhoud, "LblFosfNormPcVoordeel"), voordeel);
-    QLabel* mestafzet = Label(inhoud, "LblBepMestafzetVoordeel");
-    ZetKleur(mestafzet, KleurVoordeel(mestafzet->text()));
+    VulResultaatLabels(GrpResultBEP->widget(), Uitvoer);
 }
 
 void TFrmHoofdFormulier::VulResultBEN() {
-    const TTvUitvoer& u = Uitvoer;
-    QWidget* inhoud = GrpResultBEN->widget();
-    const std::pair<const char*, const std::string*> velden[] = {
-        {"LblNOverGrasBerek", &u.NoverGrasBerek},
-        {"LblNOverGrasToeg", &u.NoverGrasToeg},
-        {"LblNOverGrasVerschil", &u.NoverGrasVerschil},
-        {"LblNOverMaisBerek", &u.NoverMaisBerek},
-        {"LblNOverMaisToeg", &u.NoverMaisToeg},
-        {"LblNOverMaisVerschil", &u.NoverMaisVerschil},
-        {"LblNitraatGras", &u.NitraatGras},
-        {"LblNitraatMais", &u.NitraatMais},
-        {"LblDenitriGras", &u.DenitriGras},
-        {"LblDenitriMais", &u.DenitriMais},
-        {"LblLachgasGras", &u.LachgasGras},
-        {"LblLachgasMais", &u.LachgasMais},
-    };
-    for (const auto& [naam, veld] : velden)
-        Label(inhoud, naam)->setText(Q(*veld));
-    // A surplus above the permitted one is a disadvantage.
-    for (const char* naam : {"LblNOverGrasVerschil", "LblNOverMaisVerschil"}) {
-        QLabel* l = Label(inhoud, naam);
-        ZetKleur(l, KleurNadeel(l->text()));
-    }
+    VulResultaatLabels(GrpResultBEN->widget(), Uitvoer);
 }
 
 void TFrmHoofdFormulier::VulAnalyse() {
-    const TTvUitvoer& u = Uitvoer;
     QWidget* inhoud = GrpAnalyse->widget();
-    const std::string* bedrijf[] = {&u.MelkPerHa,         &u.JvPer10Mk,         &u.KvPer100kgMelk,
-                                    &u.PcVoordeelSpec[1], &u.PcVoordeelSpec[2], &u.MelkProdMax[1],
-                                    &u.MelkProdMax[2]};
-    for (int i = 1; i <= 7; ++i)
-        Label(inhoud, QStringLiteral("LblBedrijf%1").arg(i))->setText(Q(*bedrijf[i - 1]));
+    VulResultaatLabels(inhoud, Uitvoer);
 
     // The stocks of 1 January and 31 December of the kept input (milk powder not shown).
     const auto perKvem = [](float gehalte, float vem) {
@@ -672,18 +617,5 @@ void TFrmHoofdFormulier::VulAnalyse() {
         };
         for (int c = 1; c <= 7; ++c)
             Label(inhoud, QStringLiteral("LblVoor%1%2").arg(i).arg(c))->setText(Q(teksten[c - 1]));
-    }
-
-    // The ration: row r is a feed kind of the ration arrays, column c a figure.
-    static constexpr std::array<int, 8> kSoort = {-1, 1, 2, 3, 4, 6, 5, 0};
-    const ars06* figuren[] = {nullptr,       &u.RantsVerbruik, &u.RantsAandeel, &u.RantsGehVem,
-                              &u.RantsGehRe, &u.RantsGehP,     &u.RantsReKvem,  &u.RantsPKvem};
-    for (QLabel* l : WaardeLabels(inhoud)) {
-        const QString naam = l->objectName();
-        if (naam.size() != 9 || !naam.startsWith(QLatin1String("LblVoed"))) continue;
-        const int r = Cijfer(naam, 7);
-        const int c = Cijfer(naam, 8);
-        if (r < 1 || r > 7 || c < 1 || c > 7) continue;
-        l->setText(Q((*figuren[c])[kSoort[static_cast<std::size_t>(r)]]));
     }
 }

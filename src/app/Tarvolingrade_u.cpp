@@ -675,6 +675,8 @@ void TFrmHoofdFormulier::FormCreate() {
     InfoBox.VersieAdres = QStringLiteral("tarvolingrade.example.org/software/Tarvolingrade");
     InfoBox.VersieFile = QStringLiteral("versie.txt");
     InfoBox.DownloadAdres = InfoBox.VersieAdres;
+    InfoBox.Programmeur = QStringLiteral("The Tarvolingrade developers");
+    InfoBox.Helpdesk = QStringLiteral("helpdesk@tarvolingrade.example.org");
 
     Bedrijf = std::make_unique<TBedrijf>();
     // The model's notice for years beyond its use standards.
@@ -744,7 +746,7 @@ void TFrmHoofdFormulier::FormCreate() {
 void TFrmHoofdFormulier::OpenBestandVanOpdrachtregel(const QStringList& argumenten) {
     Bewaak([&] {
         if (argumenten.size() < 2) return;
-        const QString bestand = argumenten.at(1);
+        const QString& bestand = argumenten.at(1);
         if (QFileInfo(bestand).isFile() && Haken.LeesBestand) Haken.LeesBestand(bestand);
     });
 }

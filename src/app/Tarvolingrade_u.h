@@ -44,12 +44,18 @@ enum class TResetStap;
 
 // The identity and addresses the info box shows and the version check uses.
 struct TInfoBoxGegevens {
+    QString ProgAfkorting = QStringLiteral("Tarvolingrade");
+    QString ProgNaam = QStringLiteral("Tarvolingrade PLUS");
     QString Versie;
     QString Datum;
     QString WebAdres;
     QString VersieAdres;
     QString VersieFile;
     QString DownloadAdres;
+    QString Programmeur;
+    QString Helpdesk;
+    // A picture for the about box; ignored when the file does not exist.
+    QString Logo;
 };
 
 class TFrmHoofdFormulier : public QMainWindow {
@@ -131,8 +137,47 @@ public:
 
     // --- Input pages 0, 1, 2, 6, 7, 8: handlers (InvoerPaginas.cpp) ---
     // Every handler adjusts the controls that depend on its input and ends with the silent
-    // check of its page; none calls the model. They may run any number of times: the
-    // farm file and the batch run fire them again after setting the controls.
+    // check of its page (SpeJaartalChange: pages 0 and 1; SpeOppMaisHChange: 7 and 8; the
+    // P-removal edits of page 7 run SpeDrijfBouwChange, which then checks page 7). None
+    // calls the model but CbxEvaluatieChange, which goes to the active page and so
+    // calculates again when that is a result page.
+    //
+    // Repeatable: fired again on a farm as the user left it, a handler changes nothing.
+    // That holds for every handler below, for the Toon* layouts and the page checks, and
+    // for the stock pages' totals, grid checks, purchase boxes, wet-by-product lists and
+    // the cell editor on the description column (test_herhalen.cpp fires each twice and
+    // compares the whole window). Not repeatable, by design:
+    // - SpeOppBouwLChange sets each maize area of page 7 to the arable area of its class,
+    //   so maize areas typed since are lost: the maize can be no more than the arable land.
+    // - SpeOppGrasChange and SpeOppBouwChange move a single area total that differs from
+    //   its classes into the class "high" (the others 0). From 2010 on, or with BEP, the
+    //   total is hidden and follows its classes only when ToonBeweidingEnAreaal writes it,
+    //   which fires them with an equal total; fired on a stale total they lose the classes.
+    // - CbxModuleChange (ToonVeestapel) puts the young-stock ages back to 0 and 24 months
+    //   for cows, and the cows to 0 and the breed to its first item for young stock.
+    // - The cell editor (GrdBeginGkSetEditText) on the RE or the N column rewrites the
+    //   other of the two from it with its own decimals ("27.2" becomes "27.20").
+    // - BerekenVoorraadGrid writes the totals of a grid never filled as "0.00" where the
+    //   reset wrote "0".
+    // - SpeLftJvAanExit and SpeLftJvAfvExit show their message again each time.
+    //
+    // Code that sets controls fires their handlers as the user would: edits, spin edits
+    // and radio buttons fire their own; a list set by index and a grid cell written in
+    // code fire nothing, so the caller fires those itself. Two callers then fire a fixed
+    // sequence and rely on its order:
+    // - Reading a farm file, after every control is set (with BezigMetInlezen on, which
+    //   only SpeGraas1Change tests among the handlers): BezigMetInlezen off;
+    //   BerekenGraasdieren; ZetVinkjes; CbxModuleChange, CbxRasChange, SpeMelklevChange,
+    //   RbtMstafvStandClick, RbtGraasNeeClick, SpeDrijfBouwChange, SpeOppMaisHChange;
+    //   ControleerPagina without messages for the pages before the stored one;
+    //   TabTarvolingraderChange once. Each stock row with an amount is recomputed by the
+    //   cell editor on column 1, then its grid by BerekenVoorraadGrid.
+    // - The batch run, per farm: CbxRasChange, CbxModuleChange, RbtGraasNeeClick,
+    //   SpeMelklevChange, SpeDrijfBouwChange; then pages 0..6 checked without messages.
+    // The order matters: CbxModuleChange decides the animal group, the module pages and
+    // which controls are shown, which the later handlers read; the page checks come last
+    // because a check skips a hidden control; and the maize areas are set after the arable
+    // classes, whose handler (SpeOppBouwLChange) overwrites them.
 
     // Page 0 "Common "
     void SpeJaartalChange();
@@ -364,6 +409,12 @@ public:
     std::array<std::vector<TControleItem>, 9> Controles;
 
     // --- State ---
+    // The current farm file's full name; empty for a new farm.
+    QString BestandNaam;
+    // Set by a successful save (and the answer No at closing), cleared by a new farm.
+    bool Opgeslagen = false;
+    // Set by the user's own edits only, cleared by a save, a read or a new farm.
+    bool Gewijzigd = false;
     std::unique_ptr<TBedrijf> Bedrijf;
     QString IniBestand;
     QString LogoBestand;

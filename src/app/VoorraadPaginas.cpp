@@ -708,7 +708,7 @@ void TFrmHoofdFormulier::ChkAanlegGkClick(QCheckBox* Sender) {
     const int groep = tag / 100;
     const int rij = tag % 100;
     for (int m = mBegin; m <= mEind; ++m)
-        if (ScrollBoxen[static_cast<std::size_t>(m + 2)]->isAncestorOf(Sender)) {
+        if (ScrollBoxen[static_cast<std::size_t>(m) + 2]->isAncestorOf(Sender)) {
             Aankoop(m)[groep][rij] = Sender->isChecked();
             BerekenVoorraadGrid(VoorraadGrids[m][groep]);
         }

@@ -1,6 +1,9 @@
 // The program's main block: creates the windows in their fixed order, the start window
 // first and the main window last, prepares the start window and runs the event loop.
+#include "Bestandscommandos.h"
 #include "Omgeving.h"
+#include "Ondersteuning.h"
+#include "PrintCommandos.h"
 #include "Startup.h"
 #include "Tarvolingrade_u.h"
 
@@ -23,6 +26,12 @@ int main(int argc, char* argv[]) {
 
     TFrmHoofdFormulier hoofd(omgeving);
     FrmHoofdFormulier = &hoofd;
+    KoppelBestanden(hoofd);
+    KoppelRapport(hoofd);
+    TOndersteuning* ondersteuning = KoppelOndersteuning(hoofd);
+    ondersteuning->KoppelStartvenster(startup);
+    // The mail-out saves the farm first, with the File menu's own save.
+    ondersteuning->Opslaan = [&hoofd] { return MitOpslaanClick(hoofd); };
     hoofd.OpenBestandVanOpdrachtregel(QApplication::arguments());
 
     startup.InitOpstart();

@@ -38,7 +38,7 @@ void TBedrijf::ZetInvoer(const TTvInvoer& I) {
     uitkomsten.Vergeet();
 #define NEEM(veld)                                                                                           \
     EisGetal(I.veld, #veld);                                                                                 \
-    veld = I.veld
+    (veld) = I.veld
     Jaartal = I.Jaartal;
     ModuleBEA = I.ModuleBEA;
     ModuleBEP = I.ModuleBEP;

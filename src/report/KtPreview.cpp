@@ -1,0 +1,240 @@
+#include "KtPreview.h"
+
+#include "PrintPreview.h"
+#include "PrintingQuery.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+
+#include <algorithm>
+#include <stdexcept>
+
+// ---------------------------------------------------------------------------------------
+// The print target on a QPrinter
+
+struct TQPrinterDoel::TData {
+    explicit TData(QPrinter& p) : Printer(p) {}
+    QPrinter& Printer;
+    QPainter Painter;
+    std::unique_ptr<TQtCanvas> Canvas;
+};
+
+TQPrinterDoel::TQPrinterDoel(QPrinter& printer) : d(std::make_unique<TData>(printer)) {}
+
+TQPrinterDoel::~TQPrinterDoel() {
+    if (d->Painter.isActive()) Afbreken();
+}
+
+bool TQPrinterDoel::Begin() {
+    if (!d->Painter.begin(&d->Printer)) return false;
+    const int dpiX = d->Printer.logicalDpiX();
+    const int dpiY = d->Printer.logicalDpiY();
+    d->Canvas = std::make_unique<TQtCanvas>(d->Painter, TApparaat::Printer(dpiX, dpiY));
+    // The painter's origin is the printable area's corner; the surface measures that area.
+    const QRect bedrukbaar = d->Printer.pageLayout().paintRectPixels(dpiX);
+    d->Canvas->PageWidth = bedrukbaar.width() * 1440 / dpiX;
+    d->Canvas->PageHeight = bedrukbaar.height() * 1440 / dpiY;
+    return true;
+}
+
+TPreviewCanvas& TQPrinterDoel::Canvas() {
+    if (!d->Canvas) throw std::logic_error("The print target has not begun");
+    return *d->Canvas;
+}
+
+bool TQPrinterDoel::NieuwePagina() {
+    return d->Printer.newPage();
+}
+
+void TQPrinterDoel::Einde() {
+    d->Canvas.reset();
+    if (d->Painter.isActive() && !d->Painter.end())
+        throw std::runtime_error("De afdruk kon niet worden voltooid");
+}
+
+void TQPrinterDoel::Afbreken() {
+    d->Canvas.reset();
+    const bool pdf = d->Printer.outputFormat() == QPrinter::PdfFormat;
+    d->Printer.abort();
+    if (d->Painter.isActive()) d->Painter.end();
+    // A PDF file cannot be aborted: what was written of it goes.
+    if (pdf && !d->Printer.outputFileName().isEmpty()) QFile::remove(d->Printer.outputFileName());
+}
+
+// ---------------------------------------------------------------------------------------
+// The standard world: Qt's dialogs and printer
+
+TPrintOmgeving TPrintOmgeving::Standaard() {
+    TPrintOmgeving o;
+    o.PrintDialoog = [](QWidget* ouder, QPrinter& printer, int aantal) -> std::optional<TAfdrukKeuze> {
+        printer.setPrintRange(QPrinter::AllPages);
+        printer.setPageRanges({});
+        QPrintDialog dlg(&printer, ouder);
+        dlg.setOption(QAbstractPrintDialog::PrintPageRange, true);
+        dlg.setOption(QAbstractPrintDialog::PrintToFile, true);
+        dlg.setMinMax(1, aantal);
+        if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+        TAfdrukKeuze keuze{1, aantal, {}};
+        if (printer.printRange() == QPrinter::PageRange) {
+            keuze.Van = printer.fromPage();
+            keuze.Tot = printer.toPage();
+            for (const QPageRanges::Range& r : printer.pageRanges().toRangeList())
+                keuze.Reeksen.emplace_back(r.from, r.to);
+            if (keuze.Reeksen.size() < 2) keuze.Reeksen.clear();
+        }
+        return keuze;
+    };
+    o.PaginaInstelling = [](QWidget* ouder, QPrinter& printer) {
+        QPageSetupDialog dlg(&printer, ouder);
+        dlg.exec();
+    };
+    o.Doel = [](QPrinter& printer) -> std::unique_ptr<TPrintDoel> {
+        return std::make_unique<TQPrinterDoel>(printer);
+    };
+    o.ToonVoorbeeld = [](TPrintPreview& venster) { return venster.exec() == QDialog::Accepted; };
+    o.MaakPrinter = [] {
+        auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        p->setPageSize(QPageSize(QPageSize::A4));
+        p->setPageOrientation(QPageLayout::Portrait);
+        return p;
+    };
+    return o;
+}
+
+// ---------------------------------------------------------------------------------------
+// The component
+
+TKtPreview::TKtPreview(QWidget* owner, TPrintOmgeving omgeving, std::shared_ptr<TBerichten> berichten)
+    : QObject(owner), fOwner(owner), fOmgeving(std::move(omgeving)), fBerichten(std::move(berichten)) {}
+
+TKtPreview::~TKtPreview() {
+    // A job still running when the program ends is dropped.
+    if (fDoel) fDoel->Afbreken();
+    delete fPreviewForm.data();
+}
+
+TPrintPreview* TKtPreview::PreviewForm() const {
+    return fPreviewForm;
+}
+
+QPrinter& TKtPreview::Printer() {
+    if (!fPrinter) fPrinter = fOmgeving.MaakPrinter();
+    return *fPrinter;
+}
+
+bool TKtPreview::BeginDoc() {
+    bool result = true;
+    // Whatever a job before left (a cancelled print dialog) is forgotten.
+    fDoel.reset();
+    fCancelled = false;
+    fReeksen.clear();
+
+    if (!PreviewMode) {
+        const auto keuze = fOmgeving.PrintDialoog(fOwner, Printer(), PageCount);
+        if (!keuze) {
+            result = false;
+        } else {
+            fFromPage = std::max(keuze->Van, 1);
+            fToPage = std::min(keuze->Tot, PageCount);
+            fReeksen = keuze->Reeksen;
+        }
+    }
+
+    if (PreviewMode) {
+        if (!fPreviewForm) {
+            fPreviewForm = new TPrintPreview(Printer(), fBerichten, fOwner);
+            fPreviewForm->move(std::max(ViewLeft, 0), std::max(ViewTop, 0));
+        }
+        fPreviewForm->OnPaint = OnPaint;
+        fPreviewForm->PageCount = PageCount;
+        fPreviewForm->DrawMargins = DrawMargins;
+        const QScreen* scherm = QGuiApplication::primaryScreen();
+        const QSize schermMaat = scherm ? scherm->size() : QSize(1024, 768);
+        fPreviewForm->resize(ViewWidth > 0 ? ViewWidth : schermMaat.width() - 3,
+                             ViewHeight > 0 ? ViewHeight : schermMaat.height() - 3);
+        fPreviewForm->Begin();
+    } else if (result) {
+        fDoel = fOmgeving.Doel(Printer());
+        if (!fDoel->Begin()) {
+            fDoel.reset();
+            fBerichten->Fout(QStringLiteral("Afdrukken kan niet beginnen"));
+            result = false;
+        }
+    }
+    fDocOpen = true;
+    return result;
+}
+
+bool TKtPreview::Afdrukken(int pagina) const {
+    if (fReeksen.empty()) return true;
+    return std::any_of(fReeksen.begin(), fReeksen.end(),
+                       [pagina](const auto& r) { return pagina >= r.first && pagina <= r.second; });
+}
+
+bool TKtPreview::PrintPages() {
+    if (!fDocOpen) {
+        fBerichten->Fout(QStringLiteral("Gebruik BeginDoc voor de printer setup"));
+        return false;
+    }
+    if (PreviewMode) return fPreviewForm && fOmgeving.ToonVoorbeeld(*fPreviewForm);
+
+    fCancelled = false;
+    if (!fDoel || !OnPaint) return false;
+    TfPrintingQuery voortgang;
+    fPrintingQuery = &voortgang;
+    voortgang.OnCancel = [this] { CancelPrint(); };
+    voortgang.SetMax(fToPage);
+    voortgang.show();
+    QCoreApplication::processEvents();
+    try {
+        bool eerste = true;
+        // A cancel is seen when the next page starts; that page is still painted.
+        for (int p = fFromPage; p <= fToPage && !fCancelled; ++p) {
+            if (!Afdrukken(p)) continue;
+            voortgang.SetProgress(p);
+            if (!eerste && !fDoel->NieuwePagina())
+                throw std::runtime_error("De printer geeft geen nieuwe pagina");
+            eerste = false;
+            TPreviewCanvas& canvas = fDoel->Canvas();
+            canvas.PageNumber = p;
+            OnPaint(canvas, p);
+        }
+    } catch (...) {
+        // A page that failed ends the job: nothing of it is printed.
+        fCancelled = true;
+        voortgang.hide();
+        fPrintingQuery = nullptr;
+        throw;
+    }
+    voortgang.hide();
+    fPrintingQuery = nullptr;
+    return false;
+}
+
+void TKtPreview::EndDoc() {
+    if (!fDocOpen) return;
+    fDocOpen = false;
+    if (!PreviewMode) {
+        std::unique_ptr<TPrintDoel> doel = std::move(fDoel);
+        if (doel) {
+            if (fCancelled)
+                doel->Afbreken();
+            else
+                doel->Einde();
+        }
+    } else if (fPreviewForm) {
+        fPreviewForm->hide();
+        fPreviewForm->deleteLater();
+        fPreviewForm = nullptr;
+    }
+}
+
+void TKtPreview::CancelPrint() {
+    fCancelled = true;
+}

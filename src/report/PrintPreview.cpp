@@ -1,0 +1,136 @@
+#include "PrintPreview.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TPrintPreview::TPrintPreview(QPrinter& printer, std::shared_ptr<TBerichten> berichten, QWidget* parent)
+    : QDialog(parent), fBerichten(std::move(berichten)) {
+    setObjectName(QStringLiteral("PrintPreview"));
+    setWindowTitle(QStringLiteral("Printpreview"));
+
+    auto* kolom = new QVBoxLayout(this);
+    auto* boven = new QHBoxLayout;
+    boven->addWidget(new QLabel(QStringLiteral("ZOOM Factor"), this));
+    cbZoom = new QComboBox(this);
+    cbZoom->setObjectName(QStringLiteral("cbZoom"));
+    cbZoom->addItems(
+        {QStringLiteral("100%"), QStringLiteral("75%"), QStringLiteral("50%"), QStringLiteral("25%")});
+    boven->addWidget(cbZoom);
+    const auto knop = [this, boven](const char* naam, const char* tekst) {
+        auto* k = new QPushButton(QString::fromLatin1(tekst), this);
+        k->setObjectName(QString::fromLatin1(naam));
+        k->setAutoDefault(false);
+        boven->addWidget(k);
+        return k;
+    };
+    BtnPrevious = knop("BtnPrevious", "&Previous");
+    BtnNext = knop("BtnNext", "&Next");
+    bPrint = knop("bPrint", "&Print");
+    bQuit = knop("bQuit", "&Close");
+    boven->addStretch(1);
+    kolom->addLayout(boven);
+
+    Image1 = new QPrintPreviewWidget(&printer, this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setViewMode(QPrintPreviewWidget::SinglePageView);
+    Image1->setZoomMode(QPrintPreviewWidget::CustomZoom);
+    kolom->addWidget(Image1, 1);
+
+    LblPage = new QLabel(this);
+    LblPage->setObjectName(QStringLiteral("LblPage"));
+    kolom->addWidget(LblPage);
+
+    connect(Image1, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) { TekenPaginas(p); });
+    connect(cbZoom, &QComboBox::activated, this, [this](int) { cbZoomChange(); });
+    connect(BtnNext, &QPushButton::clicked, this, [this] { BtnNextClick(); });
+    connect(BtnPrevious, &QPushButton::clicked, this, [this] { BtnPreviousClick(); });
+    connect(bPrint, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
+    connect(bQuit, &QPushButton::clicked, this, [this] { done(QDialog::Rejected); });
+}
+
+void TPrintPreview::Begin() {
+    PageNumber = 1;
+    BtnNext->setEnabled(PageCount > 1);
+    BtnPrevious->setEnabled(false);
+    UpdatePageLabel();
+    cbZoom->setCurrentIndex(2);
+    SetZoom(48);
+    Image1->updatePreview();
+    ToonPagina();
+}
+
+void TPrintPreview::SetZoom(int Z) {
+    Image1->setZoomFactor(Z / 96.0);
+}
+
+void TPrintPreview::UpdatePageLabel() {
+    LblPage->setText(QStringLiteral("Voorbeeld: Pagina ") + QString::number(PageNumber) +
+                     QStringLiteral(" van ") + QString::number(PageCount));
+}
+
+void TPrintPreview::cbZoomChange() {
+    static constexpr int kZoom[] = {96, 72, 48, 24};
+    const int i = cbZoom->currentIndex();
+    if (i >= 0 && i < 4) SetZoom(kZoom[i]);
+}
+
+void TPrintPreview::BtnNextClick() {
+    if (PageNumber >= PageCount) return;
+    ++PageNumber;
+    if (PageNumber == PageCount) BtnNext->setEnabled(false);
+    BtnPrevious->setEnabled(true);
+    UpdatePageLabel();
+    ToonPagina();
+}
+
+void TPrintPreview::BtnPreviousClick() {
+    if (PageNumber <= 1) return;
+    --PageNumber;
+    if (PageNumber == 1) BtnPrevious->setEnabled(false);
+    BtnNext->setEnabled(true);
+    UpdatePageLabel();
+    ToonPagina();
+}
+
+void TPrintPreview::ToonPagina() {
+    Image1->setCurrentPage(PageNumber);
+}
+
+// All pages at once, into the printer's preview; the window then shows them at any zoom
+// without painting again.
+void TPrintPreview::TekenPaginas(QPrinter* printer) {
+    ++fTekenbeurten;
+    Bewaakt(*fBerichten, [&] {
+        QPainter painter;
+        if (!painter.begin(printer)) return;
+        const int dpiX = printer->logicalDpiX();
+        const int dpiY = printer->logicalDpiY();
+        TQtCanvas canvas(painter, TApparaat::Printer(dpiX, dpiY));
+        const QRect bedrukbaar = printer->pageLayout().paintRectPixels(dpiX);
+        canvas.PageWidth = bedrukbaar.width() * 1440 / dpiX;
+        canvas.PageHeight = bedrukbaar.height() * 1440 / dpiY;
+        for (int p = 1; p <= PageCount; ++p) {
+            if (p > 1) printer->newPage();
+            canvas.PageNumber = p;
+            if (DrawMargins) {
+                // The frame of the printable area, grey and dashed.
+                const TCanvasPen pen = canvas.Pen;
+                const TCanvasBrush brush = canvas.Brush;
+                canvas.Pen = {0x808080, TPenStijl::Dash};
+                canvas.Brush.SetClear();
+                canvas.Rectangle(0, 0, canvas.PageWidth, canvas.PageHeight);
+                canvas.Pen = pen;
+                canvas.Brush = brush;
+            }
+            if (OnPaint) OnPaint(canvas, p);
+        }
+        painter.end();
+    });
+    ToonPagina();
+}

@@ -1,0 +1,288 @@
+// The print component with a recording target: the page range and its clipping, the
+// progress dialog, cancelling, the order of its calls, and the preview window offscreen.
+#include "KtPreview.h"
+#include "PrintPreview.h"
+#include "PrintStandIns.h"
+#include "PrintingQuery.h"
+
+#include "QtPrinten.h"
+#include "TestOmgeving.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TAfdruk {
+    QStringList Log;
+    QStringList Voortgang; // "page/last" as the progress dialog showed it during each page
+    std::vector<int> Paginas;
+};
+
+// Runs a print job of `aantal` pages; annuleerOp: the page during which "Annuleer" is
+// clicked (0: never).
+TAfdruk Druk(int aantal, std::optional<TAfdrukKeuze> keuze, int annuleerOp = 0) {
+    auto log = std::make_shared<QStringList>();
+    auto berichten = std::make_shared<TOpgenomenBerichten>();
+    TKtPreview kt(nullptr, NepOmgeving(log, keuze), berichten);
+    TAfdruk a;
+    kt.PageCount = aantal;
+    kt.OnPaint = [&](TPreviewCanvas& c, int p) {
+        EXPECT_EQ(c.PageNumber, p);
+        a.Paginas.push_back(p);
+        log->append(QStringLiteral("page %1").arg(p));
+        TfPrintingQuery* q = kt.PrintingQuery();
+        ASSERT_NE(q, nullptr);
+        a.Voortgang.append(q->lProgress->text() + QLatin1Char('/') + q->lMax->text());
+        // The click waits in the queue, as a user's does, until the next page starts.
+        if (p == annuleerOp) QMetaObject::invokeMethod(q->CancelBtn, "click", Qt::QueuedConnection);
+    };
+    if (kt.BeginDoc()) {
+        EXPECT_FALSE(kt.PrintPages());
+        kt.EndDoc();
+    }
+    EXPECT_EQ(kt.PrintingQuery(), nullptr);
+    EXPECT_TRUE(berichten->Lijst.empty());
+    a.Log = *log;
+    return a;
+}
+
+TEST(KtPreview, PaginabereikWordtBegrensd) {
+    struct TGeval {
+        const char* Naam;
+        int Aantal;
+        TAfdrukKeuze Keuze;
+        std::vector<int> Paginas;
+        QStringList Voortgang;
+    };
+    const TGeval gevallen[] = {
+        {"3-5 of 8", 8, {3, 5, {}}, {3, 4, 5}, {"3/5", "4/5", "5/5"}},
+        {"to 12 of 8", 8, {6, 12, {}}, {6, 7, 8}, {"6/8", "7/8", "8/8"}},
+        {"from 0", 8, {0, 2, {}}, {1, 2}, {"1/2", "2/2"}},
+        {"all of 1", 1, {1, 1, {}}, {1}, {"1/1"}},
+        {"two ranges", 8, {1, 6, {{1, 2}, {5, 6}}}, {1, 2, 5, 6}, {"1/6", "2/6", "5/6", "6/6"}},
+    };
+    for (const TGeval& g : gevallen) {
+        const TAfdruk a = Druk(g.Aantal, g.Keuze);
+        EXPECT_EQ(a.Paginas, g.Paginas) << g.Naam;
+        EXPECT_EQ(a.Voortgang, g.Voortgang) << g.Naam;
+        // One sheet per page: a new page between pages, one begin and one end.
+        QStringList verwacht{QStringLiteral("dialog 1-%1").arg(g.Aantal), "begin"};
+        for (std::size_t i = 0; i < g.Paginas.size(); ++i) {
+            if (i > 0) verwacht.append("newPage");
+            verwacht.append(QStringLiteral("page %1").arg(g.Paginas[i]));
+        }
+        verwacht.append("end");
+        EXPECT_EQ(a.Log, verwacht) << g.Naam;
+    }
+}
+
+// "Annuleer" during page 2 of 5 is seen when page 3 starts: page 3 is still painted, no
+// page after it, and the job is aborted instead of ended.
+TEST(KtPreview, AnnulerenBreektDeTaakAf) {
+    const TAfdruk a = Druk(5, TAfdrukKeuze{1, 5, {}}, 2);
+    EXPECT_EQ(a.Paginas, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(a.Log.last(), "abort");
+    EXPECT_FALSE(a.Log.contains("end"));
+}
+
+TEST(KtPreview, GeannuleerdeDialoogDruktNiets) {
+    const TAfdruk a = Druk(8, std::nullopt);
+    EXPECT_TRUE(a.Paginas.empty());
+    EXPECT_EQ(a.Log, QStringList{"dialog 1-8"});
+}
+
+TEST(KtPreview, PrintPagesVoorBeginDoc) {
+    auto log = std::make_shared<QStringList>();
+    auto berichten = std::make_shared<TOpgenomenBerichten>();
+    TKtPreview kt(nullptr, NepOmgeving(log, TAfdrukKeuze{1, 3, {}}), berichten);
+    kt.PageCount = 3;
+    int geschilderd = 0;
+    kt.OnPaint = [&](TPreviewCanvas&, int) { ++geschilderd; };
+    EXPECT_FALSE(kt.PrintPages());
+    EXPECT_EQ(berichten->Teksten(TBerichtSoort::Fout), QStringList{"Gebruik BeginDoc voor de printer setup"});
+    EXPECT_EQ(geschilderd, 0);
+    EXPECT_TRUE(log->isEmpty());
+}
+
+TEST(KtPreview, DoelDatNietBegintGeeftMelding) {
+    auto log = std::make_shared<QStringList>();
+    auto berichten = std::make_shared<TOpgenomenBerichten>();
+    TPrintOmgeving o = NepOmgeving(log, TAfdrukKeuze{1, 3, {}});
+    o.Doel = [log](QPrinter&) -> std::unique_ptr<TPrintDoel> {
+        return std::make_unique<TNepDoel>(log, false);
+    };
+    TKtPreview kt(nullptr, o, berichten);
+    kt.PageCount = 3;
+    EXPECT_FALSE(kt.BeginDoc());
+    EXPECT_EQ(berichten->Teksten(TBerichtSoort::Fout), QStringList{"Afdrukken kan niet beginnen"});
+}
+
+// A page that fails ends the job as a cancel does, and its error goes on to the caller.
+TEST(KtPreview, FoutInEenPaginaBreektAf) {
+    auto log = std::make_shared<QStringList>();
+    auto berichten = std::make_shared<TOpgenomenBerichten>();
+    TKtPreview kt(nullptr, NepOmgeving(log, TAfdrukKeuze{1, 4, {}}), berichten);
+    kt.PageCount = 4;
+    kt.OnPaint = [](TPreviewCanvas&, int p) {
+        if (p == 2) throw std::runtime_error("kapot");
+    };
+    ASSERT_TRUE(kt.BeginDoc());
+    EXPECT_THROW(kt.PrintPages(), std::runtime_error);
+    kt.EndDoc();
+    EXPECT_EQ(log->last(), "abort");
+    EXPECT_EQ(kt.PrintingQuery(), nullptr);
+}
+
+// While the progress dialog shows, every other window is disabled; afterwards the ones
+// it disabled are enabled again.
+TEST(KtPreview, AndereVenstersUitgeschakeldTijdensAfdrukken) {
+    QWidget venster;
+    venster.show();
+    QWidget alUit;
+    alUit.setEnabled(false);
+    alUit.show();
+    auto log = std::make_shared<QStringList>();
+    TKtPreview kt(nullptr, NepOmgeving(log, TAfdrukKeuze{1, 2, {}}), std::make_shared<TOpgenomenBerichten>());
+    kt.PageCount = 2;
+    std::vector<bool> aan;
+    kt.OnPaint = [&](TPreviewCanvas&, int) {
+        aan.push_back(venster.isEnabled());
+        aan.push_back(kt.PrintingQuery()->isEnabled() && kt.PrintingQuery()->isVisible());
+    };
+    ASSERT_TRUE(kt.BeginDoc());
+    kt.PrintPages();
+    kt.EndDoc();
+    EXPECT_EQ(aan, (std::vector<bool>{false, true, false, true}));
+    EXPECT_TRUE(venster.isEnabled());
+    EXPECT_FALSE(alUit.isEnabled());
+}
+
+TEST(PrintingQuery, TekstenEnAnnuleer) {
+    TfPrintingQuery q;
+    q.SetMax(5);
+    q.SetProgress(3);
+    QStringList teksten;
+    for (QLabel* l : q.findChildren<QLabel*>())
+        teksten.append(l->text());
+    EXPECT_EQ(teksten, (QStringList{"Afdrukken pagina ", "3", "van", "5"}));
+    EXPECT_EQ(q.CancelBtn->text(), "Annuleer");
+    int geannuleerd = 0;
+    q.OnCancel = [&] { ++geannuleerd; };
+    QTest::mouseClick(q.CancelBtn, Qt::LeftButton);
+    EXPECT_EQ(geannuleerd, 1);
+}
+
+// --- The preview window ---
+
+class PreviewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        log = std::make_shared<QStringList>();
+        TPrintOmgeving o = NepOmgeving(log, std::nullopt);
+        o.ToonVoorbeeld = [this](TPrintPreview& v) {
+            v.show();
+            QCoreApplication::processEvents();
+            return Bekijk ? Bekijk(v) : false;
+        };
+        kt = std::make_unique<TKtPreview>(nullptr, o, berichten);
+        kt->PreviewMode = true;
+        kt->ViewWidth = 900;
+        kt->ViewHeight = 700;
+        kt->OnPaint = [this](TPreviewCanvas& c, int p) {
+            geschilderd.push_back(p);
+            EXPECT_EQ(c.PageNumber, p);
+        };
+    }
+    bool Toon(int aantal) {
+        kt->PageCount = aantal;
+        EXPECT_TRUE(kt->BeginDoc());
+        const bool afdrukken = kt->PrintPages();
+        kt->EndDoc();
+        return afdrukken;
+    }
+    std::shared_ptr<QStringList> log;
+    std::shared_ptr<TOpgenomenBerichten> berichten = std::make_shared<TOpgenomenBerichten>();
+    std::unique_ptr<TKtPreview> kt;
+    std::function<bool(TPrintPreview&)> Bekijk;
+    std::vector<int> geschilderd;
+};
+
+TEST_F(PreviewTest, EenPagina) {
+    Bekijk = [](TPrintPreview& v) {
+        EXPECT_EQ(v.windowTitle(), "Printpreview");
+        EXPECT_FALSE(v.BtnNext->isEnabled());
+        EXPECT_FALSE(v.BtnPrevious->isEnabled());
+        EXPECT_EQ(v.LblPage->text(), "Voorbeeld: Pagina 1 van 1");
+        EXPECT_EQ(v.size(), QSize(900, 700));
+        return false;
+    };
+    EXPECT_FALSE(Toon(1));
+    EXPECT_EQ(geschilderd, std::vector<int>{1});
+    EXPECT_EQ(kt->PreviewForm(), nullptr);
+}
+
+TEST_F(PreviewTest, BladerenEnZoomen) {
+    Bekijk = [](TPrintPreview& v) {
+        QStringList items;
+        for (int i = 0; i < v.cbZoom->count(); ++i)
+            items.append(v.cbZoom->itemText(i));
+        EXPECT_EQ(items, (QStringList{"100%", "75%", "50%", "25%"}));
+        EXPECT_EQ(v.cbZoom->currentText(), "50%");
+        EXPECT_DOUBLE_EQ(v.Image1->zoomFactor(), 0.5);
+        EXPECT_EQ(v.Image1->pageCount(), 3);
+        EXPECT_TRUE(v.BtnNext->isEnabled());
+        EXPECT_FALSE(v.BtnPrevious->isEnabled());
+        QStringList labels;
+        for (int i = 0; i < 2; ++i) {
+            QTest::mouseClick(v.BtnNext, Qt::LeftButton);
+            labels.append(v.LblPage->text());
+        }
+        EXPECT_EQ(labels, (QStringList{"Voorbeeld: Pagina 2 van 3", "Voorbeeld: Pagina 3 van 3"}));
+        EXPECT_FALSE(v.BtnNext->isEnabled());
+        EXPECT_TRUE(v.BtnPrevious->isEnabled());
+        EXPECT_EQ(v.Image1->currentPage(), 3);
+        QTest::mouseClick(v.BtnPrevious, Qt::LeftButton);
+        QTest::mouseClick(v.BtnPrevious, Qt::LeftButton);
+        EXPECT_EQ(v.LblPage->text(), "Voorbeeld: Pagina 1 van 3");
+        EXPECT_FALSE(v.BtnPrevious->isEnabled());
+        EXPECT_TRUE(v.BtnNext->isEnabled());
+        EXPECT_EQ(v.Image1->currentPage(), 1);
+        const double zoom[] = {1.0, 0.75, 0.5, 0.25};
+        for (int i = 0; i < 4; ++i) {
+            v.cbZoom->setCurrentIndex(i);
+            emit v.cbZoom->activated(i);
+            EXPECT_DOUBLE_EQ(v.Image1->zoomFactor(), zoom[i]);
+        }
+        // Paging and zooming show the pages painted once.
+        EXPECT_EQ(v.Tekenbeurten(), 1);
+        return false;
+    };
+    Toon(3);
+    EXPECT_EQ(geschilderd, (std::vector<int>{1, 2, 3}));
+}
+
+// Print closes the window with true, Close and the close box with false.
+TEST_F(PreviewTest, PrintEnSluiten) {
+    for (const char* knop : {"bPrint", "bQuit", ""}) {
+        Bekijk = [knop](TPrintPreview& v) {
+            QTimer::singleShot(0, &v, [&v, knop] {
+                if (*knop)
+                    QTest::mouseClick(v.findChild<QPushButton*>(QString::fromLatin1(knop)), Qt::LeftButton);
+                else
+                    v.close();
+            });
+            return v.exec() == QDialog::Accepted;
+        };
+        EXPECT_EQ(Toon(2), std::string(knop) == "bPrint") << knop;
+    }
+    EXPECT_EQ(kt->PreviewForm(), nullptr);
+}
+
+} // namespace
