@@ -14,6 +14,7 @@
 #include "Tarvolingrade_t.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -337,7 +338,9 @@ private:
     void VouwGrid(TVoorraadGrid* grid, bool inklappen);
     void PasGridGrootteAan(TVoorraadGrid* grid);
     void ZetMetgezellenZichtbaar();
-    void GridVerlaten(QWidget* oud, QWidget* nieuw);
+    void GridVerlaten(QWidget* nieuw);
+    // The stock grid that had the focus last within this window.
+    QPointer<TVoorraadGrid> fGridMetFocus;
     // The receiver of the stock pages' connections: it goes before the window's widgets
     // do, so no signal of a dying grid reaches a half-destroyed window.
     QObject fVoorraadKoppelingen;
