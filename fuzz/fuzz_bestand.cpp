@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0; // refused with its own message: a sound outcome
     }
     Eis(eerste.Pagina >= 0 && eerste.Pagina <= 9);
-    Eis(eerste.Versie == 0 || (eerste.Versie > 10000 && eerste.Versie <= kBestandVersie));
+    Eis(eerste.Versie == 0 || (eerste.Versie >= 10000 && eerste.Versie <= kBestandVersie));
 
     const std::vector<std::uint8_t> bytes = CodeerBestand(eerste);
     const TBoerderijBestand tweede = DecodeerBestand(bytes, teken);

@@ -17,7 +17,9 @@ QString SchermTekst(QString tekst) {
 QFileDialog* MaakDialoog(QWidget* ouder, const TBestandKeuze& keuze, QFileDialog::AcceptMode modus) {
     auto* dlg = new QFileDialog(ouder, keuze.Titel, keuze.Map, keuze.Filter);
     dlg->setAcceptMode(modus);
-    dlg->setFileMode(modus == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const bool nieuw = modus == QFileDialog::AcceptSave || keuze.NieuweNaam;
+    dlg->setFileMode(nieuw ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (keuze.NieuweNaam) dlg->setOption(QFileDialog::DontConfirmOverwrite);
     if (!keuze.StandaardExtensie.isEmpty()) dlg->setDefaultSuffix(keuze.StandaardExtensie);
     if (modus == QFileDialog::AcceptSave && !keuze.BevestigOverschrijven)
         dlg->setOption(QFileDialog::DontConfirmOverwrite);

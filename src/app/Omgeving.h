@@ -53,6 +53,9 @@ struct TBestandKeuze {
     QString StandaardExtensie; // without the dot
     // A save dialog asks before an existing file is chosen; else it does not.
     bool BevestigOverschrijven = false;
+    // Open dialog only: a name that does not exist yet may be chosen, and an existing one
+    // is taken without a question about overwriting it.
+    bool NieuweNaam = false;
 };
 
 class TBestandDialogen {

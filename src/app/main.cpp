@@ -1,9 +1,11 @@
 // The program's main block: creates the windows in their fixed order, the start window
 // first and the main window last, prepares the start window and runs the event loop.
 #include "Bestandscommandos.h"
+#include "Dump.h"
 #include "Omgeving.h"
 #include "Ondersteuning.h"
 #include "PrintCommandos.h"
+#include "Separator.h"
 #include "Startup.h"
 #include "Tarvolingrade_u.h"
 
@@ -24,9 +26,16 @@ int main(int argc, char* argv[]) {
     FrmStartup = &startup;
     startup.show();
 
+    // Settles the decimal sign before any number is shown or read: the machine's "." stays,
+    // any other sign gives ",".
+    TFrmSeparator separator(omgeving.Berichten, MachineDecimaalteken());
+    FrmSeparator = &separator;
+
     TFrmHoofdFormulier hoofd(omgeving);
     FrmHoofdFormulier = &hoofd;
     KoppelBestanden(hoofd);
+    KoppelSeparator(hoofd, separator);
+    KoppelDump(hoofd);
     KoppelRapport(hoofd);
     TOndersteuning* ondersteuning = KoppelOndersteuning(hoofd);
     ondersteuning->KoppelStartvenster(startup);
@@ -37,6 +46,7 @@ int main(int argc, char* argv[]) {
     startup.InitOpstart();
     const int resultaat = QApplication::exec();
     FrmHoofdFormulier = nullptr;
+    FrmSeparator = nullptr;
     FrmStartup = nullptr;
     return resultaat;
 }

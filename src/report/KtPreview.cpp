@@ -28,7 +28,7 @@ struct TQPrinterDoel::TData {
 TQPrinterDoel::TQPrinterDoel(QPrinter& printer) : d(std::make_unique<TData>(printer)) {}
 
 TQPrinterDoel::~TQPrinterDoel() {
-    if (d->Painter.isActive()) Afbreken();
+    if (d->Painter.isActive()) TQPrinterDoel::Afbreken();
 }
 
 bool TQPrinterDoel::Begin() {
@@ -111,7 +111,7 @@ TPrintOmgeving TPrintOmgeving::Standaard() {
 // The component
 
 TKtPreview::TKtPreview(QWidget* owner, TPrintOmgeving omgeving, std::shared_ptr<TBerichten> berichten)
-    : QObject(owner), fOwner(owner), fOmgeving(std::move(omgeving)), fBerichten(std::move(berichten)) {}
+    : fOwner(owner), fOmgeving(std::move(omgeving)), fBerichten(std::move(berichten)) {}
 
 TKtPreview::~TKtPreview() {
     // A job still running when the program ends is dropped.

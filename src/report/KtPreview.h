@@ -48,7 +48,7 @@ public:
 };
 
 // A print job on a QPrinter (a printer, or a PDF file when its output format says so).
-class TQPrinterDoel : public TPrintDoel {
+class TQPrinterDoel final : public TPrintDoel {
 public:
     explicit TQPrinterDoel(QPrinter& printer);
     ~TQPrinterDoel() override;
@@ -91,7 +91,7 @@ struct TPrintOmgeving {
 class TKtPreview : public QObject {
     Q_OBJECT
 public:
-    // owner: the window the dialogs belong to.
+    // owner: the window the dialogs belong to (it does not own the component).
     TKtPreview(QWidget* owner, TPrintOmgeving omgeving, std::shared_ptr<TBerichten> berichten);
     ~TKtPreview() override;
 

@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 
-TMomentopname NeemMomentopname(const TFrmHoofdFormulier& w, const QString& bestandsnaam) {
+TMomentopname NeemMomentopname(const TFrmHoofdFormulier& w) {
     InitBronnen();
     TMomentopname m;
     m.Invoer = w.Invoer;
@@ -62,7 +62,7 @@ TMomentopname NeemMomentopname(const TFrmHoofdFormulier& w, const QString& besta
     m.ImgZelm = QImage(QStringLiteral(":/images/zelm.png"));
     if (w.ImgBedrijf) m.ImgBedrijf = w.ImgBedrijf->pixmap().toImage();
 
-    m.Bestandsnaam = bestandsnaam;
+    m.Bestandsnaam = w.BestandNaam;
     m.Versie = w.InfoBox.Versie;
     m.Datum = w.InfoBox.Datum;
     m.Vandaag = w.Omgeving().Klok ? w.Omgeving().Klok->Vandaag() : QDate::currentDate();

@@ -69,5 +69,5 @@ struct TMomentopname {
     bool Zichtbaar(const char* naam) const { return Zichtbaar(QString::fromLatin1(naam)); }
 };
 
-// Takes the snapshot of the main window as it stands, with the farm file's name.
-TMomentopname NeemMomentopname(const TFrmHoofdFormulier& w, const QString& bestandsnaam);
+// Takes the snapshot of the main window as it stands.
+TMomentopname NeemMomentopname(const TFrmHoofdFormulier& w);

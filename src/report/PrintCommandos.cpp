@@ -28,7 +28,7 @@ bool TRapportCommandos::StartJob() {
         fVenster.ZetActievePagina(fVenster.EersteFoutePagina());
         return false;
     }
-    fOpname = NeemMomentopname(fVenster, Bestandsnaam ? Bestandsnaam() : QString());
+    fOpname = NeemMomentopname(fVenster);
     PktPrintPreview.PageCount = PaginaAantal(fOpname);
 
     QPrinter& printer = PktPrintPreview.Printer();

@@ -29,9 +29,6 @@ public:
     void MitAfdrukvoorbeeldClick();
     void MitAfdrukkenClick();
 
-    // The farm file's full name for the page header; empty when not set.
-    std::function<QString()> Bestandsnaam;
-
     TKtPreview PktPrintPreview;
     // The snapshot of the job that runs or ran last.
     const TMomentopname& Opname() const { return fOpname; }

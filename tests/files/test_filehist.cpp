@@ -85,9 +85,13 @@ TEST_F(LosMenuTest, NewestFirstAndNumbered) {
     // A file already listed moves to the top.
     fhm.AddFile(a);
     EXPECT_EQ(fhm.Bestanden(), (QStringList{a, c, b}));
-    // With the full path.
+    // With the full path; in capitals only on the menu, the name keeps its case.
     fhm.SetToonPad(true);
     EXPECT_EQ(fhm.Items()[1]->text(), "&2 " + c);
+    fhm.SetToonPad(false);
+    fhm.SetHoofdLetters(true);
+    EXPECT_EQ(fhm.Items()[0]->text(), "&1 A.TRV");
+    EXPECT_EQ(fhm.Bestanden()[0], a);
     // A file that does not exist is not added.
     fhm.AddFile(Pad("weg.trv"));
     EXPECT_EQ(fhm.Bestanden().size(), 3);

@@ -313,6 +313,36 @@ TEST_F(BestandTest, ThePageShownIsKeptUpToTheFirstInvalidPage) {
     EXPECT_EQ(Pagina(), 1);
 }
 
+TEST_F(BestandTest, DecimalSignOfTheWriterAndNotSpecifiedDisposal) {
+    // Written with "," and read with ".": the numbers follow, the description does not.
+    TTestBoerderij f;
+    f.Teken = ',';
+    f.MstafvOpg = false;
+    f.Cel = [](int m, int k, int c, int r) -> std::string {
+        if (m != 3 || k != 4 || r != 1) return "";
+        return c == 1 ? "Brok 1,2" : c == 2 ? "1200,5" : c == 6 ? "4,5" : "";
+    };
+    const QString komma = Bewaar("komma.trv", BouwBestand(201200, f));
+    w->RbtMstafvOpg->setChecked(true);
+    ASSERT_TRUE(LeesBestand(*w, komma));
+    EXPECT_EQ(w->VoorraadGrids[3][4]->Cells(1, 1), "Brok 1,2");
+    EXPECT_EQ(w->VoorraadGrids[3][4]->Cells(2, 1), "1200.5");
+    EXPECT_EQ(w->VoorraadGrids[3][4]->Cells(6, 1), "4.5");
+    EXPECT_TRUE(w->RbtMstafvStand->isChecked());
+
+    // Read with "," the file's own sign stays; saved, it records ",".
+    SetDecimalSeparator(',');
+    ASSERT_TRUE(LeesBestand(*w, komma));
+    EXPECT_EQ(w->VoorraadGrids[3][4]->Cells(2, 1), "1200,5");
+    EXPECT_EQ(w->SpeVet->text(), "4,25");
+    ASSERT_TRUE(SchrijfBestand(*w, Pad("weer.trv")));
+    EXPECT_EQ(Inhoud(Pad("weer.trv")).mid(24, 3), QByteArray("\x01,\0", 3));
+    f.Teken = '.';
+    f.Cel = [](int m, int k, int c, int r) { return m == 1 && k == 1 && r == 1 && c == 2 ? "12.5" : ""; };
+    ASSERT_TRUE(LeesBestand(*w, Bewaar("punt.trv", BouwBestand(201200, f))));
+    EXPECT_EQ(w->VoorraadGrids[1][1]->Cells(2, 1), "12,5");
+}
+
 // --- Bad files ----------------------------------------------------------------------------
 
 TEST_F(BestandTest, BadFilesLeaveTheOpenFarm) {

@@ -33,7 +33,8 @@ TEST(Momentopname, NeemtWatHetRapportLeest) {
     w.ModuleBEP = true;
     w.Diercategorie = QStringLiteral("JV");
 
-    const TMomentopname m = NeemMomentopname(w, QStringLiteral("/tmp/boer.trv"));
+    w.BestandNaam = QStringLiteral("/tmp/boer.trv");
+    const TMomentopname m = NeemMomentopname(w);
     EXPECT_EQ(m.Tekst("SpeJaartal"), "2011");
     EXPECT_EQ(m.Waarde("SpeJaartal"), 2011);
     EXPECT_EQ(m.Tekst("EdtNaam"), "Jansen");

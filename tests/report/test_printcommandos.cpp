@@ -36,7 +36,7 @@ protected:
     void Koppel(std::optional<TAfdrukKeuze> keuze, TPrintOmgeving* o = nullptr) {
         TPrintOmgeving omgeving = o ? *o : NepOmgeving(log, keuze);
         c = KoppelRapport(*w, omgeving);
-        c->Bestandsnaam = [] { return QStringLiteral("/data/boeren/Bedrijf Jansen.trv"); };
+        w->BestandNaam = QStringLiteral("/data/boeren/Bedrijf Jansen.trv");
     }
     void Typ() {
         ASSERT_EQ(TypVoorbeeldbedrijf(*w), "");
@@ -219,6 +219,19 @@ TEST_F(PrintCommandoTest, GeannuleerdePdfVerdwijnt) {
     EXPECT_TRUE(c->PktPrintPreview.Cancelled());
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_TRUE(omg.Berichten->Lijst.empty());
+}
+
+// A PDF file that cannot be written stops the job with a message; nothing is painted.
+TEST_F(PrintCommandoTest, PdfDatNietKanBeginnen) {
+    Typ();
+    QTemporaryDir map;
+    TPrintOmgeving o = PdfOmgeving(map.filePath("bestaat/niet/rapport.pdf"), log);
+    Koppel(std::nullopt, &o);
+    int geschilderd = 0;
+    c->PktPrintPreview.OnPaint = [&](TPreviewCanvas&, int) { ++geschilderd; };
+    w->Actie("MitAfdrukken")->trigger();
+    EXPECT_EQ(omg.Berichten->Teksten(TBerichtSoort::Fout), QStringList{"Afdrukken kan niet beginnen"});
+    EXPECT_EQ(geschilderd, 0);
 }
 
 } // namespace

@@ -262,22 +262,6 @@ TEST(RapportFrame, PlusMinTekstPrint) {
         EXPECT_EQ(PlusMinTekstPrint(x), QString::fromLatin1(tekst)) << x;
 }
 
-TEST(RapportFrame, ModuleTag) {
-    const std::tuple<bool, bool, bool, const char*> gevallen[] = {
-        {false, false, false, "-"},       {true, false, false, "-BEA-"},
-        {false, true, false, "-BEP-"},    {false, false, true, "-BEN-"},
-        {true, true, false, "-BEA-BEP-"}, {true, false, true, "-BEA-BEN-"},
-        {false, true, true, "-BEP-BEN-"}, {true, true, true, "-BEA-BEP-BEN-"},
-    };
-    for (const auto& [bea, bep, ben, tag] : gevallen) {
-        TMomentopname m = VoorbeeldOpname();
-        m.ModuleBEA = bea;
-        m.ModuleBEP = bep;
-        m.ModuleBEN = ben;
-        EXPECT_EQ(ModuleTag(m), QString::fromLatin1(tag));
-    }
-}
-
 // Every page within the count draws its footer with its own number, every page after
 // the cover its header; past the last page nothing is drawn.
 TEST(RapportFrame, ElkePaginaKopEnVoet) {

@@ -1,5 +1,6 @@
 #include "Voorbeeldbedrijf.h"
 
+#include "Getallen.h"
 #include "NumEdit.h"
 #include "TabBalk.h"
 #include "Tarvolingrade_u.h"
@@ -13,7 +14,18 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <memory>
+
 namespace {
+// Set while the example farm is typed: its numbers, written with ".", are typed with the
+// current decimal sign, as a user of that sign types them. Other tests type as written.
+bool gMetHuidigTeken = false;
+
+QString MetTeken(QString getal) {
+    if (gMetHuidigTeken) getal.replace(QLatin1Char('.'), QLatin1Char(DecimalSeparator()));
+    return getal;
+}
+
 // The messages a keystroke or a click raised are shown once its event is over, as the event
 // loop would do now.
 void NaAfloop() {
@@ -26,14 +38,15 @@ void Typ(NumEdit* e, const QString& tekst) {
     if (tekst.isEmpty())
         QTest::keyClick(e, Qt::Key_Backspace);
     else
-        QTest::keyClicks(e, tekst);
+        QTest::keyClicks(e, MetTeken(tekst));
     NaAfloop();
 }
 
 void TypCel(TVoorraadGrid* g, int kolom, int rij, const QString& tekst) {
     g->setCurrentCell(rij - 1, kolom);
     g->editItem(g->item(rij - 1, kolom));
-    if (QLineEdit* e = g->Editor()) QTest::keyClicks(e, tekst);
+    // Column 1 is the description; the others hold numbers.
+    if (QLineEdit* e = g->Editor()) QTest::keyClicks(e, kolom == 1 ? tekst : MetTeken(tekst));
     g->SluitEditor();
     NaAfloop();
 }
@@ -57,6 +70,8 @@ void TypTekst(QLineEdit* e, const QString& tekst) {
 } // namespace
 
 QString TypVoorbeeldbedrijf(TFrmHoofdFormulier& w) {
+    gMetHuidigTeken = true;
+    const std::unique_ptr<bool, void (*)(bool*)> terug(&gMetHuidigTeken, [](bool* b) { *b = false; });
     const auto ok = [&w](int pagina, int volgende) -> QString {
         if (w.TabTarvolingrader->currentIndex() != pagina)
             return QStringLiteral("not on page %1 but on %2")

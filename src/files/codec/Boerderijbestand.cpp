@@ -546,7 +546,9 @@ void SchrijfGrid(TSchrijver& s, const TBoerderijBestand& b, int moment, int soor
                 const std::string kort = Trim(NatProductKorteNaam[nr]);
                 std::string bytes = NaarWindows1252(cel);
                 bytes.resize(std::min(bytes.size(), 100 - 1 - kort.size()));
-                s.TekstBytes(bytes + "#" + kort);
+                bytes += '#';
+                bytes += kort;
+                s.TekstBytes(bytes);
             } else {
                 s.Tekst(cel);
             }

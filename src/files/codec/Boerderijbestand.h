@@ -29,7 +29,7 @@
 // The format written: the program version 2012.00 without its point.
 inline constexpr int kBestandVersie = 201200;
 // What is read of a file at most; the items of any format take at most 244,028 bytes.
-inline constexpr std::size_t kMaxBestandGrootte = 256 * 1024;
+inline constexpr std::size_t kMaxBestandGrootte = std::size_t{256} * 1024;
 
 // Kinds of items. Teken is the writer's decimal sign (a text), Grids the fifteen grid
 // blocks, Aankoop one purchase block.
