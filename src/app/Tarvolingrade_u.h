@@ -345,7 +345,9 @@ private:
     void VouwGrid(TVoorraadGrid* grid, bool inklappen);
     void PasGridGrootteAan(TVoorraadGrid* grid);
     void ZetMetgezellenZichtbaar();
-    void GridVerlaten(QWidget* oud, QWidget* nieuw);
+    void GridVerlaten(QWidget* nieuw);
+    // The stock grid that had the focus last within this window.
+    QPointer<TVoorraadGrid> fGridMetFocus;
     // The receiver of the stock pages' connections: it goes before the window's widgets
     // do, so no signal of a dying grid reaches a half-destroyed window.
     QObject fVoorraadKoppelingen;
@@ -529,6 +531,10 @@ private:
     void BouwWerkbalk();
     void BouwPaginas();
     void BouwBesturingen(int pagina, QWidget* inhoud);
+    // The order of Tab and Enter through a page built from the tables on inhoud.
+    void ZetTabVolgorde(int pagina, QWidget* inhoud);
+    // Scrolls the control that took the focus into view on its page.
+    void HoudFocusInBeeld(QWidget* nieuw);
     void Koppel();
     // Gives every control of the tables whose reset step is stap its starting value.
     void ZetBeginwaarden(TResetStap stap);
@@ -558,6 +564,8 @@ private:
     TOmgeving fOmgeving;
     std::unique_ptr<TUitgesteldeBerichten> fMeldingen;
     mutable QHash<QString, QPointer<QWidget>> fNaamCache;
+    // The receiver of the focus connection; it goes before the window's widgets do.
+    QObject fFocusKoppeling;
 };
 
 // The main window, reachable by its name as every window of the program.
