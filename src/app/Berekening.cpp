@@ -16,6 +16,7 @@
 #include <array>
 #include <cfloat>
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -136,8 +137,11 @@ bool TFrmHoofdFormulier::Bereken() {
     bool fout = false;
     QString melding;
     {
-        const TWachtCursor wacht;
-        const TUitgeschakeld stil(TabTarvolingrader);
+        // A batch keeps its own window in front: no cursor and no disabling of every page
+        // control for each farm.
+        std::optional<TWachtCursor> wacht;
+        if (!batch) wacht.emplace();
+        const TUitgeschakeld stil(batch ? nullptr : TabTarvolingrader);
         try {
             if (Rekenmodel) Rekenmodel(in, uit);
         } catch (const std::exception& e) {

@@ -205,8 +205,8 @@ void TFrmHoofdFormulier::CbxModuleChange() {
     // The BEX result and analysis pages show the farm's milk figures for cows only.
     for (const char* naam : {"LblBedrijf1", "LblBedrijf2", "LblBedrijf3", "LblBedrijf6", "LblBedrijf7",
                              "SttBedrijf1", "SttBedrijf2", "SttBedrijf3", "SttBedrijf6", "SttBedrijf7"})
-        if (auto* w = findChild<QWidget*>(QLatin1String(naam))) w->setVisible(mk);
-    if (auto* kop = findChild<QLabel*>(QStringLiteral("SttKopVoeding")))
+        if (auto* w = BesturingOpNaam(QLatin1String(naam))) w->setVisible(mk);
+    if (auto* kop = qobject_cast<QLabel*>(BesturingOpNaam(QStringLiteral("SttKopVoeding"))))
         kop->setText(mk ? QStringLiteral("Voeding veestapel (melkkoeien, incl. jongvee)")
                         : QStringLiteral("Voeding veestapel (jongvee)"));
 
@@ -231,12 +231,12 @@ void TFrmHoofdFormulier::SpeJaartalChange() {
         LblJaar2->setText(Opmaak("0", y - 2));
         LblJaar1->setText(Opmaak("0", y - 1));
         // The texts of the BEP result page, once that page is there.
-        if (auto* l = findChild<QLabel*>(QStringLiteral("SttBepJaar")))
+        if (auto* l = qobject_cast<QLabel*>(BesturingOpNaam(QStringLiteral("SttBepJaar"))))
             l->setText(QStringLiteral("afgelopen jaar: ") + jaar);
-        if (auto* l = findChild<QLabel*>(QStringLiteral("SttBepJaar3")))
+        if (auto* l = qobject_cast<QLabel*>(BesturingOpNaam(QStringLiteral("SttBepJaar3"))))
             l->setText(QStringLiteral("gemiddelde afgelopen jaren: ") + Opmaak("0", y - 2) +
                        QStringLiteral(", ") + Opmaak("0", y - 1) + QStringLiteral(", ") + jaar);
-        if (auto* l = findChild<QLabel*>(QStringLiteral("SttBepBasis")))
+        if (auto* l = qobject_cast<QLabel*>(BesturingOpNaam(QStringLiteral("SttBepBasis"))))
             l->setText(
                 QStringLiteral("* NB: Gebruiksnormen fosfaat en mestafzet zijn berekend o.b.v. arealen en "
                                "fosfaattoestanden in ") +
@@ -599,7 +599,7 @@ void TFrmHoofdFormulier::RbtGraasNeeClick() {
     const bool ja = RbtGraasJa->isChecked();
     const bool nee = RbtGraasNee->isChecked();
     if (ja || nee) {
-        auto* tabel = findChild<QFrame*>(QStringLiteral("GrpGraasTabel"));
+        auto* tabel = qobject_cast<QFrame*>(BesturingOpNaam(QStringLiteral("GrpGraasTabel")));
         QList<QWidget*> besturingen = tabel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (std::size_t i = 1; i <= 13; ++i) {
             besturingen.push_back(RbtGraasNeeCat[i]);

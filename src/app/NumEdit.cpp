@@ -157,8 +157,8 @@ void NumEdit::afterEditing() {
 }
 
 void NumEdit::toonBegrenzing(const QString& melding) {
-    // A window of the tool-tip kind of its own: Qt's tool tip goes at the next key or
-    // click, and the key that left the edit has not been released yet.
+    // A window of the tool-tip kind of its own, beside the edit: Qt's tool tip goes at the
+    // next key or click, and the key that left the edit has not been released yet.
     if (!fBegrenzing) {
         fBegrenzing = new QLabel(this, Qt::ToolTip | Qt::BypassGraphicsProxyWidget);
         fBegrenzing->setObjectName(QStringLiteral("NumEditBegrenzing"));
@@ -175,7 +175,8 @@ void NumEdit::toonBegrenzing(const QString& melding) {
     }
     fBegrenzing->setText(melding);
     fBegrenzing->adjustSize();
-    fBegrenzing->move(mapToGlobal(QPoint(0, height())));
+    // Beside the edit, so that it covers none of the fields below, where the user goes on.
+    fBegrenzing->move(mapToGlobal(QPoint(width() + 4, (height() - fBegrenzing->height()) / 2)));
     fBegrenzing->show();
     fBegrenzingTimer->start(kBegrenzingDuur);
 }

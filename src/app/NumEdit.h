@@ -12,7 +12,7 @@
 //   (none in a whole edit) and, when the range allows it, a leading minus. In an edit with
 //   decimals a point and a comma both stand for the decimal sign and become the program's
 //   own; a pasted text is taken the same way, or refused as a whole. Leaving the
-//   edit puts a number outside the range back into it, with a note under the edit when
+//   edit puts a number outside the range back into it, with a note beside the edit when
 //   the user typed it, and empties a text that is no number.
 #pragma once
 
@@ -56,7 +56,7 @@ public:
     // "Minimum: " + minimum + "  -  " + "Maximum: " + maximum, each with pattern().
     QString rangeHint() const;
 
-    // The note shown under the edit while it is shown, after the user's number was put back
+    // The note shown beside the edit while it is shown, after the user's number was put back
     // into the range, for example "5000 is above the maximum 1500.0: set to 1500.0"; else
     // empty.
     QString limitMessage() const;

@@ -55,6 +55,8 @@ TAntwoord TQtBerichten::Toon(TBerichtSoort soort, const QString& tekst, TKnoppen
         knop = QMessageBox::Yes | QMessageBox::No;
     else if (knoppen == TKnoppen::JaNeeAnnuleren)
         knop = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    else if (knoppen == TKnoppen::JaNeeAlles)
+        knop = QMessageBox::Yes | QMessageBox::No | QMessageBox::YesToAll | QMessageBox::NoToAll;
     QMessageBox box(icoon, QCoreApplication::applicationName(), SchermTekst(tekst), knop,
                     QApplication::activeWindow());
     switch (box.exec()) {
@@ -64,6 +66,10 @@ TAntwoord TQtBerichten::Toon(TBerichtSoort soort, const QString& tekst, TKnoppen
         return TAntwoord::Nee;
     case QMessageBox::Cancel:
         return TAntwoord::Annuleren;
+    case QMessageBox::YesToAll:
+        return TAntwoord::JaAlles;
+    case QMessageBox::NoToAll:
+        return TAntwoord::NeeAlles;
     default:
         return knoppen == TKnoppen::OK ? TAntwoord::OK : TAntwoord::Annuleren;
     }

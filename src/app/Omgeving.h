@@ -12,8 +12,9 @@
 class QWidget;
 
 enum class TBerichtSoort { Fout, Informatie, Waarschuwing, Vraag };
-enum class TKnoppen { OK, JaNee, JaNeeAnnuleren };
-enum class TAntwoord { OK, Ja, Nee, Annuleren };
+// JaNeeAlles: Yes, No, Yes to all and No to all (a question asked for many farms in turn).
+enum class TKnoppen { OK, JaNee, JaNeeAnnuleren, JaNeeAlles };
+enum class TAntwoord { OK, Ja, Nee, Annuleren, JaAlles, NeeAlles };
 
 // Every message box of the program. A line break in a text is "\n" or the character 13;
 // both show as a new line.

@@ -540,7 +540,9 @@ void TFrmHoofdFormulier::TabTarvolingraderChange(QObject* Sender) {
 
     PnlStatusBar->setFixedHeight(0);
     TabTarvolingrader->TabBalk()->update();
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // A batch drives the window without handing control to the event loop.
+    if (!(Haken.BatchBezig && Haken.BatchBezig()))
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -1,6 +1,8 @@
 // The page control of the main window with its owner-drawn tabs: each tab is filled with
 // the colour of its page's state and carries its caption in bold, 12 pixels, centred on
-// one line.
+// one line. Every shown tab fits the width of the page control, whole and without scroll
+// arrows: when the captions are wider, their font is narrowed (a condensed face, then a
+// narrower drawing of it) and, should that not do, made smaller.
 #pragma once
 
 #include <QColor>
@@ -22,6 +24,10 @@ public:
 
     // The state colour of a page; set by the window.
     std::function<QColor(int pagina)> Kleur;
+
+    // The font the captions are drawn in now: bold, 12 pixels, as narrow as the width
+    // of the page control asks for.
+    QFont OpschriftFont() const;
 
     // The last rectangle in which each tab was drawn, by visible position.
     const std::array<QRect, 14>& TabRects() const { return fTabRects; }
@@ -61,7 +67,15 @@ protected:
 
 private:
     QFont TabFont() const;
+    // The caption as drawn: without the blanks at its end, which only widen the tab.
+    QString Opschrift(int index) const;
+    // The width the shown tabs take in font f with room opvulling around each caption.
+    int Nodig(const QFont& f, int opvulling) const;
     std::array<QRect, 14> fTabRects{};
+    // The fitted font and what it was fitted to: the width and the shown captions.
+    mutable QFont fPassend;
+    mutable int fOpvulling = 14;
+    mutable QString fPassendVoor;
     int fGebruiker = 0;
 };
 
@@ -74,6 +88,8 @@ public:
 protected:
     // Ctrl+Tab and its kin change the page as the user's choice.
     void keyPressEvent(QKeyEvent* event) override;
+    // The tabs are fitted to the new width.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     TTabBalk* fBalk;

@@ -1,6 +1,7 @@
 #include "Tarvolingrade_u.h"
 
 #include "Bedrijf_u.h"
+#include "HeleGetallen.h"
 #include "IniBestand.h"
 #include "NumEdit.h"
 #include "Paginas.h"
@@ -33,6 +34,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <stdexcept>
 
@@ -46,6 +48,9 @@ const QString kSectieBedrijf = QStringLiteral("Farm/company");
 // photograph cannot push the pages out of the fixed window.
 constexpr int kLogoMaxBreedte = 400;
 constexpr int kLogoMaxHoogte = 80;
+
+// Room kept around a control scrolled into view, in pixels.
+constexpr int kFocusMarge = 8;
 
 QString Tekst(const char* s) {
     return QString::fromUtf8(s);
@@ -87,6 +92,8 @@ TFrmHoofdFormulier::TFrmHoofdFormulier(TOmgeving omgeving, QWidget* parent)
         move(scherm->availableGeometry().center() - rect().center());
 
     qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, &fFocusKoppeling,
+            [this](QWidget*, QWidget* nieuw) { HoudFocusInBeeld(nieuw); });
     FormCreate();
 }
 
@@ -418,6 +425,65 @@ void TFrmHoofdFormulier::BouwBesturingen(int pagina, QWidget* inhoud) {
     // Controls keep their natural width; the free space goes to the right.
     for (auto& [naam, grid] : grids)
         grid->setColumnStretch(grid->columnCount(), 1);
+    ZetTabVolgorde(pagina, inhoud);
+}
+
+void TFrmHoofdFormulier::ZetTabVolgorde(int pagina, QWidget* inhoud) {
+    // Enter and Tab go through a page as it is drawn: the groups column by column, each
+    // column from the top down; within a group row by row, along a row from left to right
+    // (the months and hours of grazing in pairs), a panel in its cell of the group.
+    struct TPlek {
+        int Rij;
+        int Kolom;
+        QWidget* Besturing;
+        const TGroepDef* Groep;
+    };
+    std::vector<QWidget*> volgorde;
+    const std::function<void(const QString&)> voegToe = [&](const QString& groep) {
+        std::vector<TPlek> plekken;
+        for (const auto& def : PaginaBesturingen(pagina))
+            if (*def.Naam && Tekst(def.Groep) == groep)
+                if (auto* w = inhoud->findChild<QWidget*>(Tekst(def.Naam)))
+                    plekken.push_back({def.Rij, def.Kolom, w, nullptr});
+        for (const auto& g : Groepen())
+            if (g.Pagina == pagina && Tekst(g.Binnen) == groep)
+                plekken.push_back({g.Rij, g.Kolom, nullptr, &g});
+        std::stable_sort(plekken.begin(), plekken.end(), [](const TPlek& a, const TPlek& b) {
+            return std::pair(a.Rij, a.Kolom) < std::pair(b.Rij, b.Kolom);
+        });
+        for (const TPlek& p : plekken)
+            if (p.Besturing)
+                volgorde.push_back(p.Besturing);
+            else
+                voegToe(Tekst(p.Groep->Naam));
+    };
+    std::vector<const TGroepDef*> boven;
+    for (const auto& g : Groepen())
+        if (g.Pagina == pagina && !*g.Binnen) boven.push_back(&g);
+    std::stable_sort(boven.begin(), boven.end(), [](const TGroepDef* a, const TGroepDef* b) {
+        return std::pair(a->Kolom, a->Rij) < std::pair(b->Kolom, b->Rij);
+    });
+    for (const TGroepDef* g : boven)
+        voegToe(Tekst(g->Naam));
+
+    QWidget* vorige = nullptr;
+    for (QWidget* w : volgorde) {
+        if (!(w->focusPolicy() & Qt::TabFocus)) continue;
+        if (vorige) QWidget::setTabOrder(vorige, w);
+        vorige = w;
+    }
+}
+
+void TFrmHoofdFormulier::HoudFocusInBeeld(QWidget* nieuw) {
+    // A control that takes the focus is scrolled into view on its page; one higher than
+    // the page (an opened stock grid) keeps where the user put it.
+    if (!nieuw || nieuw->window() != this) return;
+    for (QScrollArea* box : ScrollBoxen) {
+        if (!box || !box->widget() || !box->widget()->isAncestorOf(nieuw)) continue;
+        if (nieuw->height() + 2 * kFocusMarge <= box->viewport()->height())
+            box->ensureWidgetVisible(nieuw, kFocusMarge, kFocusMarge);
+        return;
+    }
 }
 
 void TFrmHoofdFormulier::Koppel() {
@@ -672,6 +738,9 @@ void TFrmHoofdFormulier::FormCreate() {
     SetHintControl(CbxModule);
 
     MaakVoorraadBesturingen();
+
+    for (QScrollArea* box : ScrollBoxen)
+        HoudGetallenHeel(box->widget());
 }
 
 void TFrmHoofdFormulier::OpenBestandVanOpdrachtregel(const QStringList& argumenten) {
@@ -782,6 +851,12 @@ int TFrmHoofdFormulier::ResetJaar() const {
     return jaar >= 2006 && jaar <= 2012 ? jaar : 2010;
 }
 
+std::shared_ptr<TBerichten> TFrmHoofdFormulier::WisselBerichten(std::shared_ptr<TBerichten> berichten) {
+    std::swap(fOmgeving.Berichten, berichten);
+    if (!fOmgeving.Berichten) fOmgeving.Berichten = std::make_shared<TQtBerichten>();
+    return berichten;
+}
+
 void TFrmHoofdFormulier::NieuwBedrijf() {
     InitInvoer();
     TabTarvolingrader->setCurrentIndex(0);
@@ -829,8 +904,16 @@ void TFrmHoofdFormulier::ZetBeginwaarden(TResetStap stap) {
             if (def.Reset == stap) ZetBeginwaarde(def, stap);
 }
 
+QWidget* TFrmHoofdFormulier::BesturingOpNaam(const QString& naam) const {
+    const auto it = fNaamCache.constFind(naam);
+    if (it != fNaamCache.constEnd() && *it) return *it;
+    QWidget* w = findChild<QWidget*>(naam);
+    if (w) fNaamCache.insert(naam, w);
+    return w;
+}
+
 void TFrmHoofdFormulier::ZetBeginwaarde(const TBesturingDef& def, TResetStap stap) {
-    QWidget* w = findChild<QWidget*>(Tekst(def.Naam));
+    QWidget* w = BesturingOpNaam(Tekst(def.Naam));
     if (!w) throw std::logic_error(std::string("Control missing in the window: ") + def.Naam);
     const bool ontwerp = stap == TResetStap::Ontwerp;
     const QString tekst = Tekst(ontwerp ? def.Standaard : def.ResetTekst);

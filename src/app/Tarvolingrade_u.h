@@ -13,7 +13,9 @@
 
 #include "Tarvolingrade_t.h"
 
+#include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <QString>
 
 #include <array>
@@ -94,11 +96,17 @@ public:
     QAction* Actie(const QString& naam) const;
     // A control of the window by its name, or nullptr.
     template <typename T> T* Besturing(const QString& naam) const { return findChild<T*>(naam); }
+    // A widget of the window by its name, or nullptr; remembered after the first search,
+    // as the page checks and the reset look up hundreds of controls every time.
+    QWidget* BesturingOpNaam(const QString& naam) const;
 
     const TOmgeving& Omgeving() const { return fOmgeving; }
     // The message boxes of the window: the sink of the environment, except that a message
     // raised inside a widget's event waits for the end of the event (BewaakNaAfloop).
     TBerichten& Berichten() const { return *fMeldingen; }
+    // Puts another sink for the window's messages in place and returns the one it replaces
+    // (a batch run lists them under its farm instead of showing boxes).
+    std::shared_ptr<TBerichten> WisselBerichten(std::shared_ptr<TBerichten> berichten);
     // Runs f inside the guard of every handler.
     template <typename F> void Bewaak(F&& f) { Bewaakt(Berichten(), std::forward<F>(f)); }
     // As Bewaak, for a handler that runs inside a widget's own event (a keystroke, leaving a
@@ -337,7 +345,9 @@ private:
     void VouwGrid(TVoorraadGrid* grid, bool inklappen);
     void PasGridGrootteAan(TVoorraadGrid* grid);
     void ZetMetgezellenZichtbaar();
-    void GridVerlaten(QWidget* oud, QWidget* nieuw);
+    void GridVerlaten(QWidget* nieuw);
+    // The stock grid that had the focus last within this window.
+    QPointer<TVoorraadGrid> fGridMetFocus;
     // The receiver of the stock pages' connections: it goes before the window's widgets
     // do, so no signal of a dying grid reaches a half-destroyed window.
     QObject fVoorraadKoppelingen;
@@ -521,6 +531,10 @@ private:
     void BouwWerkbalk();
     void BouwPaginas();
     void BouwBesturingen(int pagina, QWidget* inhoud);
+    // The order of Tab and Enter through a page built from the tables on inhoud.
+    void ZetTabVolgorde(int pagina, QWidget* inhoud);
+    // Scrolls the control that took the focus into view on its page.
+    void HoudFocusInBeeld(QWidget* nieuw);
     void Koppel();
     // Gives every control of the tables whose reset step is stap its starting value.
     void ZetBeginwaarden(TResetStap stap);
@@ -549,6 +563,9 @@ private:
 
     TOmgeving fOmgeving;
     std::unique_ptr<TUitgesteldeBerichten> fMeldingen;
+    mutable QHash<QString, QPointer<QWidget>> fNaamCache;
+    // The receiver of the focus connection; it goes before the window's widgets do.
+    QObject fFocusKoppeling;
 };
 
 // The main window, reachable by its name as every window of the program.

@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
@@ -24,6 +25,7 @@
 #include <algorithm>
 #include <array>
 #include <stdexcept>
+#include <utility>
 
 namespace {
 const std::array<const char*, 4> kMoment = {"", "Begin", "Aanleg", "Eind"};
@@ -305,20 +307,22 @@ void TFrmHoofdFormulier::MaakVoorraadBesturingen() {
     ZetMetgezellenZichtbaar();
     // The focus moves inside another widget's event (a click, a key, a page that hides).
     connect(qApp, &QApplication::focusChanged, &fVoorraadKoppelingen,
-            [this](QWidget* oud, QWidget* nieuw) { BewaakNaAfloop([&] { GridVerlaten(oud, nieuw); }); });
+            [this](QWidget*, QWidget* nieuw) { BewaakNaAfloop([&] { GridVerlaten(nieuw); }); });
 }
 
-void TFrmHoofdFormulier::GridVerlaten(QWidget* oud, QWidget* nieuw) {
-    // Focus that goes to another window (a message box) does not leave the grid.
-    if (!oud || !nieuw || nieuw->window() != this) return;
-    const auto binnen = [](const QWidget* grid, const QWidget* w) {
-        return w == grid || grid->isAncestorOf(w);
-    };
+void TFrmHoofdFormulier::GridVerlaten(QWidget* nieuw) {
+    // Focus that goes to another window (a message box) does not leave the grid. The grid
+    // that had the focus last is remembered: when the focus comes back from another window
+    // onto a control outside it, the grid has been left all the same.
+    if (!nieuw || nieuw->window() != this) return;
+    TVoorraadGrid* nu = nullptr;
     for (int m = mBegin; m <= mEind; ++m)
         for (int k = kGK; k <= kMP; ++k) {
             TVoorraadGrid* grid = VoorraadGrids[m][k];
-            if (binnen(grid, oud) && !binnen(grid, nieuw)) GrdBeginGkExit(grid);
+            if (grid == nieuw || grid->isAncestorOf(nieuw)) nu = grid;
         }
+    const QPointer<TVoorraadGrid> vorig = std::exchange(fGridMetFocus, nu);
+    if (vorig && vorig != nu) GrdBeginGkExit(vorig);
 }
 
 // ---------------------------------------------------------------------------------------

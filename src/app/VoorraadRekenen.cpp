@@ -103,8 +103,15 @@ std::optional<TVelden> BesteKuil(const TCellen& cellen) {
         if (hoev.isEmpty() || hoev == QLatin1String("-")) continue;
         const auto v = CelGetal(hoev);
         if (v && std::fabs(*v) <= 0.01 &&
-            cellen.Cells(kKolOmschrijving, r).contains(QLatin1String("Beste kuil")))
-            return std::nullopt;
+            cellen.Cells(kKolOmschrijving, r).contains(QLatin1String("Beste kuil"))) {
+            // The marker row carries the best silage itself (the batch writes it there).
+            TVelden eigen{};
+            for (int f = 2; f <= 7; ++f) {
+                const QString t = cellen.Cells(f + 1, r);
+                if (!t.isEmpty()) eigen[static_cast<std::size_t>(f)] = CelWaarde(t);
+            }
+            return eigen;
+        }
     }
     const auto reBoven130 = [&cellen](int r) {
         const auto re = CelGetal(cellen.Cells(kKolRe, r));

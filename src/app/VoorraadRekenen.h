@@ -82,10 +82,10 @@ TVelden BerekenGemiddelden(const TCellen& cellen, const std::function<bool(int r
 // A field's text in the total labels: "0.00" for N and P, "0" for the others.
 QString VeldTekst(int veld, float waarde);
 
-// The means of the best grass silage: the rows whose crude protein is above 130. Nothing
-// when no such row has both its RE and N filled, or when a row marks the best silage
-// itself ("Beste kuil" in its description with an amount of at most 0.01); the labels then
-// repeat the grid's totals.
+// The means of the best grass silage: the rows whose crude protein is above 130; nothing
+// (the labels then repeat the grid's totals) when no such row has both its RE and N
+// filled. A row that marks the best silage itself ("Beste kuil" in its description with an
+// amount of at most 0.01) gives its own contents instead.
 std::optional<TVelden> BesteKuil(const TCellen& cellen);
 
 // The grid check: every batch row with an amount other than empty, "-" or 0 needs a

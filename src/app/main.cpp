@@ -1,5 +1,6 @@
 // The program's main block: creates the windows in their fixed order, the start window
 // first and the main window last, prepares the start window and runs the event loop.
+#include "Automat.h"
 #include "Bestandscommandos.h"
 #include "Dump.h"
 #include "Omgeving.h"
@@ -31,6 +32,8 @@ int main(int argc, char* argv[]) {
     TFrmSeparator separator(omgeving.Berichten, MachineDecimaalteken());
     FrmSeparator = &separator;
 
+    TFrmAutomat automat(omgeving);
+
     TFrmHoofdFormulier hoofd(omgeving);
     FrmHoofdFormulier = &hoofd;
     KoppelBestanden(hoofd);
@@ -41,6 +44,7 @@ int main(int argc, char* argv[]) {
     ondersteuning->KoppelStartvenster(startup);
     // The mail-out saves the farm first, with the File menu's own save.
     ondersteuning->Opslaan = [&hoofd] { return MitOpslaanClick(hoofd); };
+    KoppelBatch(hoofd, automat);
     hoofd.OpenBestandVanOpdrachtregel(QApplication::arguments());
 
     startup.InitOpstart();

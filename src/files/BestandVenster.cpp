@@ -17,19 +17,17 @@
 #include <stdexcept>
 
 namespace {
-// The controls of the item table by name, found in one walk over the window.
+// The controls of the item table by name, as the window remembers them (a batch saves a
+// farm file for every farm).
 class TItemBesturingen {
 public:
     explicit TItemBesturingen(const TFrmHoofdFormulier& w) {
-        QHash<QString, QWidget*> alle;
-        for (QWidget* c : w.findChildren<QWidget*>())
-            if (!c->objectName().isEmpty()) alle.insert(c->objectName(), c);
         const auto& items = BestandItems();
         fBesturingen.resize(items.size(), nullptr);
         for (std::size_t i = 0; i < items.size(); ++i) {
             const TItemSoort s = items[i].Soort;
             if (s == TItemSoort::Teken || s == TItemSoort::Grids || s == TItemSoort::Aankoop) continue;
-            QWidget* c = alle.value(QString::fromLatin1(items[i].Naam));
+            QWidget* c = w.BesturingOpNaam(QString::fromLatin1(items[i].Naam));
             if (!c) throw std::logic_error(std::string("Control missing in the window: ") + items[i].Naam);
             fBesturingen[i] = c;
         }

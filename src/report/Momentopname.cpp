@@ -1,5 +1,6 @@
 #include "Momentopname.h"
 
+#include "Getallen.h"
 #include "NumEdit.h"
 #include "Tarvolingrade_u.h"
 #include "VoorraadGrid.h"
@@ -65,6 +66,8 @@ TMomentopname NeemMomentopname(const TFrmHoofdFormulier& w) {
     m.Bestandsnaam = w.BestandNaam;
     m.Versie = w.InfoBox.Versie;
     m.Datum = w.InfoBox.Datum;
+    m.WebAdres = w.InfoBox.WebAdres;
+    m.Decimaalteken = QLatin1Char(DecimalSeparator());
     m.Vandaag = w.Omgeving().Klok ? w.Omgeving().Klok->Vandaag() : QDate::currentDate();
     return m;
 }

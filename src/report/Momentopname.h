@@ -57,6 +57,10 @@ struct TMomentopname {
     QString Versie;
     QString Datum;
     QDate Vandaag;
+    // The program's web address (without "http://") and the decimal sign numbers are
+    // written with.
+    QString WebAdres;
+    QChar Decimaalteken = QLatin1Char('.');
 
     // The text of a control; empty for a name the window does not have.
     QString Tekst(const QString& naam) const { return Teksten.value(naam); }

@@ -18,7 +18,9 @@
 // the kept records (r.M.Uitvoer, r.M.Invoer; result texts through ResultaatVelden.h),
 // control texts and values by name (r.M.Tekst("SpeJaartal"), r.M.Waarde(...),
 // r.M.Zichtbaar(...)), the stock grids, the purchase flags and the pictures. A stock
-// page draws the kinds VoorraadVerdeling(r.M, sectie)[deel - 1] of its section.
+// page draws the kinds VoorraadVerdeling(r.M, sectie)[deel - 1] of its section. What
+// several page kinds share (result figures with their colour on paper, the opening of
+// the input pages) is in RapportHulp.h.
 #pragma once
 
 #include "Rapport.h"

@@ -158,6 +158,26 @@ TEST_F(EchteBerichtenTest, EnterUitDeCelVerlaatHetGridMetZijnMeldingen) {
     EXPECT_EQ(sluiter.Teksten.size(), 5);
 }
 
+TEST_F(EchteBerichtenTest, NaDeMeldingEenAnderGridKiezenVerlaatHetEerste) {
+    QPointer<QLineEdit> e = Open(G(Begin, Sm), 2, 1);
+    ASSERT_TRUE(e);
+    QTest::keyClicks(e, "5a");
+    ASSERT_TRUE(sluiter.WachtOp(1));
+    // Without a window manager nothing makes the window active again; the user clicks
+    // into the next grid, which activates it.
+    TVoorraadGrid* volgende = G(Begin, Kv);
+    QTest::mouseClick(volgende->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      volgende->visualItemRect(volgende->item(0, 1)).center());
+    volgende->setFocus();
+    QApplication::setActiveWindow(w.get());
+    ASSERT_TRUE(sluiter.WachtOp(6));
+    EXPECT_EQ(sluiter.Teksten,
+              QStringList({"5a is geen geldige waarde", "Description was not filled for batch 1",
+                           "VEM content was not filled for ", "RE content was not filled for ",
+                           "N content was not filled for ", "P content was not filled for "}));
+    EXPECT_EQ(G(Begin, Sm)->Cells(2, 1), "5");
+}
+
 TEST_F(EchteBerichtenTest, KlikInDeReKolomVanGraskuilGeeftDeInformatie) {
     TVoorraadGrid* g = G(Aanleg, Gk);
     w->TabTarvolingrader->setCurrentIndex(4);

@@ -1,3 +1,4 @@
+#include "HeleGetallen.h"
 #include "NumEdit.h"
 #include "Paginas.h"
 #include "StaticText.h"
@@ -26,6 +27,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace {
@@ -525,7 +527,8 @@ QColor Pixel(TFrmHoofdFormulier& w, int pagina) {
     QTabBar* balk = w.TabTarvolingrader->tabBar();
     const QRect r = balk->tabRect(pagina);
     const QImage beeld = balk->grab().toImage();
-    return beeld.pixelColor(r.left() + 4, r.center().y());
+    // Just inside the frame: a caption of narrowed tabs may start a few pixels further.
+    return beeld.pixelColor(r.left() + 2, r.center().y());
 }
 
 TEST_F(HoofdFormulierTest, TabkleurenVolgenDeStaatVanDePagina) {
@@ -572,6 +575,56 @@ TEST_F(HoofdFormulierTest, TabopschriftVet12Pixels) {
     EXPECT_LT(r.height(), 2 * QFontMetrics(f).height());
 }
 
+TEST_F(HoofdFormulierTest, BijElkeModuleKeuzePassenAlleTabsHeelInDeBalk) {
+    Maak();
+    Toon();
+    auto* balk = w->TabTarvolingrader->TabBalk();
+    // The last item, "BEX + BEA + BEP + BEN", shows all fourteen tabs.
+    for (int m = 0; m < w->CbxModule->count(); ++m) {
+        KiesAlsGebruiker(w->CbxModule, m);
+        QCoreApplication::processEvents();
+        const QFontMetrics fm(balk->OpschriftFont());
+        int zichtbaar = 0;
+        for (int p = 0; p < balk->count(); ++p) {
+            if (!balk->isTabVisible(p)) continue;
+            ++zichtbaar;
+            const QRect r = balk->tabRect(p);
+            // Inside the bar and the window, wider than its caption.
+            EXPECT_TRUE(balk->rect().contains(r)) << m << " " << p;
+            EXPECT_LE(balk->mapTo(w.get(), r.topRight()).x(), w->width()) << m << " " << p;
+            EXPECT_GT(r.width(), fm.horizontalAdvance(balk->tabText(p).trimmed())) << m << " " << p;
+        }
+        EXPECT_EQ(zichtbaar, m == 4 ? 14 : m == 3 ? 12 : m == 0 || m == 5 ? 8 : 10) << m;
+        // No scroll arrows.
+        for (QToolButton* pijl : balk->findChildren<QToolButton*>())
+            EXPECT_FALSE(pijl->isVisible()) << m;
+        // Still bold captions of 12 pixels, drawn narrower when needed.
+        EXPECT_TRUE(balk->OpschriftFont().bold());
+        EXPECT_EQ(balk->OpschriftFont().pixelSize(), 12);
+    }
+}
+
+TEST_F(HoofdFormulierTest, GeenWaardeLabelToontEenAfgesnedenGetal) {
+    Maak();
+    KiesAlsGebruiker(w->CbxModule, 4);
+    Toon();
+    // The largest total of a stock grid's amounts, as single precision gives it.
+    const QString groot = QStringLiteral("-100000002004087734272.00");
+    for (int p = 0; p < kAantalPaginas; ++p) {
+        w->ZetActievePagina(p);
+        QWidget* inhoud = w->ScrollBoxen[static_cast<std::size_t>(p)]->widget();
+        std::vector<QLabel*> labels;
+        for (QLabel* l : inhoud->findChildren<QLabel*>())
+            if (!qobject_cast<StaticText*>(l) && l->isVisible() && !l->wordWrap()) labels.push_back(l);
+        for (QLabel* l : labels)
+            l->setText(groot);
+        QCoreApplication::processEvents();
+        inhoud->grab();
+        for (QLabel* l : labels)
+            EXPECT_TRUE(TekstPast(l) || l->toolTip() == groot) << p << " " << l->objectName().toStdString();
+    }
+}
+
 // --- Enter ---
 
 TEST_F(HoofdFormulierTest, EnterGaatNaarDeVolgendeInvoer) {
@@ -602,6 +655,69 @@ TEST_F(HoofdFormulierTest, EnterOpPagina1) {
     QTest::keyClick(w->SpenKoe, Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), w->SpenKalf);
     EXPECT_EQ(w->SpenKoe->text(), "80");
+}
+
+TEST_F(HoofdFormulierTest, EnterLooptDoorPagina1ZoalsHijGetekendIsEnToontElkeInvoer) {
+    Maak();
+    KiesAlsGebruiker(w->CbxModule, 4);
+    w->TabTarvolingrader->setCurrentIndex(1);
+    Toon();
+    // Months of grazing above 0 show their hours.
+    w->SpeMndWeidBMk->setValue(3);
+    w->SpeMndWeidOMk->setValue(3);
+    QCoreApplication::processEvents();
+    QScrollArea* box = w->GrpBedrijf;
+    QWidget* inhoud = box->widget();
+    std::vector<QWidget*> alle;
+    for (QWidget* c : inhoud->findChildren<QWidget*>())
+        if ((qobject_cast<NumEdit*>(c) || qobject_cast<QComboBox*>(c)) && c->isVisible() && c->isEnabled())
+            alle.push_back(c);
+    ASSERT_GT(alle.size(), 20u);
+
+    std::vector<QWidget*> bezocht;
+    w->SpenKoe->setFocus();
+    for (QWidget* f = w->SpenKoe; f && inhoud->isAncestorOf(f) && bezocht.size() <= alle.size();) {
+        bezocht.push_back(f);
+        // Shown whole within the page's view.
+        const QRect r(f->mapTo(box->viewport(), QPoint(0, 0)), f->size());
+        EXPECT_TRUE(box->viewport()->rect().contains(r)) << f->objectName().toStdString();
+        QTest::keyClick(f, Qt::Key_Return);
+        f = QApplication::focusWidget();
+        if (f && qobject_cast<NumEdit*>(f->parentWidget())) f = f->parentWidget();
+    }
+    std::vector<QWidget*> gesorteerd = bezocht, verwacht = alle;
+    std::sort(gesorteerd.begin(), gesorteerd.end());
+    std::sort(verwacht.begin(), verwacht.end());
+    EXPECT_EQ(gesorteerd, verwacht) << "every input once";
+
+    // Group by group as drawn; within a group down the rows and along a row.
+    const auto groep = [](QWidget* c) { return c->parentWidget(); };
+    for (std::size_t i = 1; i < bezocht.size(); ++i) {
+        QWidget* a = bezocht[i - 1];
+        QWidget* b = bezocht[i];
+        const std::string paar = a->objectName().toStdString() + " -> " + b->objectName().toStdString();
+        if (groep(a) != groep(b)) {
+            for (std::size_t j = 0; j + 1 < i; ++j)
+                EXPECT_NE(groep(bezocht[j]), groep(b)) << "back to a group left: " << paar;
+            continue;
+        }
+        const QRect ra(a->mapTo(inhoud, QPoint(0, 0)), a->size());
+        const QRect rb(b->mapTo(inhoud, QPoint(0, 0)), b->size());
+        const bool zelfdeRij = std::abs(ra.center().y() - rb.center().y()) < ra.height() / 2;
+        EXPECT_TRUE(zelfdeRij ? rb.left() > ra.left() : rb.top() > ra.top()) << paar;
+    }
+    // The pairs of the grazing block and the land classes high, neutral, low.
+    const auto na = [&](QWidget* a, QWidget* b) {
+        const auto i = std::find(bezocht.begin(), bezocht.end(), a);
+        return i != bezocht.end() && i + 1 != bezocht.end() && *(i + 1) == b;
+    };
+    EXPECT_TRUE(na(w->SpeMndWeidBMk, w->SpeUurWeidBMk));
+    EXPECT_TRUE(na(w->SpeUurWeidBMk, w->SpeMndWeidOMk));
+    EXPECT_TRUE(na(w->SpeMndWeidOMk, w->SpeUurWeidOMk));
+    EXPECT_TRUE(na(w->SpeOppGrasH, w->SpeOppGrasN));
+    EXPECT_TRUE(na(w->SpeOppGrasN, w->SpeOppGrasL));
+    EXPECT_TRUE(na(w->SpeOppBouwH, w->SpeOppBouwN));
+    EXPECT_TRUE(na(w->SpeOppBouwN, w->SpeOppBouwL));
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 // The stock pages driven as a user drives them: typing into the cells, clicking the
 // buttons, boxes and lists, and leaving the grids.
 #include "Getallen.h"
+#include "HeleGetallen.h"
 #include "Tarvolingrade_u.h"
 #include "TestOmgeving.h"
 #include "Venster.h"
@@ -83,6 +84,30 @@ TEST_F(VoorraadTest, TotalenMetDeDecimaleKomma) {
     EXPECT_EQ(L("LblEindMpHoev"), "11");
     EXPECT_EQ(L("LblEindMpN"), "32,00");
     EXPECT_TRUE(Meldingen().isEmpty());
+}
+
+// --- Large figures ---
+
+TEST_F(VoorraadTest, GrootTotaalWordtAfgekortMetHetHeleGetalInDeTip) {
+    // 2 to the power 70: a figure the totals (single precision) hold exactly.
+    const QString groot = QStringLiteral("1180591620717411303424");
+    TypRegel(G(Begin, Gk), 1, {"Kuil", groot, "900"});
+    QLabel* totaal = w->LblTotaal[Begin][Gk][1];
+    EXPECT_EQ(totaal->text(), groot);
+    totaal->grab();
+    EXPECT_FALSE(TekstPast(totaal));
+    EXPECT_EQ(totaal->toolTip(), groot);
+    // A figure that fits is drawn whole, without the tip.
+    TypRegel(G(Begin, Gk), 1, {"", ""});
+    QLineEdit* e = Open(G(Begin, Gk), 2, 1);
+    ASSERT_NE(e, nullptr);
+    e->selectAll();
+    QTest::keyClicks(e, "1500");
+    G(Begin, Gk)->SluitEditor();
+    totaal->grab();
+    EXPECT_EQ(totaal->text(), "1500");
+    EXPECT_TRUE(TekstPast(totaal));
+    EXPECT_EQ(totaal->toolTip(), "");
 }
 
 // --- RE and N ---

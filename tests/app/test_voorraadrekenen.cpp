@@ -120,15 +120,18 @@ TEST(BesteKuil, ZonderNGeenBesteKuil) {
     EXPECT_FALSE(BesteKuil(Tabel(1, {{"A", "1000", "900", "150", ""}})));
 }
 
-TEST(BesteKuil, MarkeringsregelGeeftDeTotalen) {
+TEST(BesteKuil, MarkeringsregelGeeftZijnEigenInhoud) {
     const std::vector<QStringList> regels = {{"A", "1000", "900", "150", "24.00"},
                                              {"Beste kuil 2011", "0.01", "", ""}};
-    EXPECT_FALSE(BesteKuil(Tabel(1, regels)));
+    EXPECT_EQ(BesteKuil(Tabel(1, regels)), TVelden{});
+    const auto eigen =
+        BesteKuil(Tabel(1, {regels[0], {"Beste kuil", "0.001", "975", "170", "27.20", "4.10", "95", "120"}}));
+    EXPECT_EQ(eigen, (TVelden{0, 0, 975, 170, 27.2f, 4.1f, 95, 120}));
     // The marker is case-sensitive and needs an amount of at most 0.01.
     EXPECT_TRUE(BesteKuil(Tabel(1, {regels[0], {"beste kuil", "0"}})));
     EXPECT_TRUE(BesteKuil(Tabel(1, {regels[0], {"Beste kuil", "0.02"}})));
     EXPECT_TRUE(BesteKuil(Tabel(1, {regels[0], {"Beste kuil", "-"}})));
-    EXPECT_FALSE(BesteKuil(Tabel(1, {regels[0], {"Oude Beste kuil", "-0.005"}})));
+    EXPECT_EQ(BesteKuil(Tabel(1, {regels[0], {"Oude Beste kuil", "-0.005"}})), TVelden{});
 }
 
 // --- Grid check ---
