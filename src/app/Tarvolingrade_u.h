@@ -153,7 +153,7 @@ public:
     // Repeatable: fired again on a farm as the user left it, a handler changes nothing.
     // That holds for every handler below, for the Toon* layouts and the page checks, and
     // for the stock pages' totals, grid checks, purchase boxes, wet-by-product lists and
-    // the cell editor on the description column (test_herhalen.cpp fires each twice and
+    // the cell editor on any column but RE and N (test_herhalen.cpp fires each twice and
     // compares the whole window). Not repeatable, by design:
     // - SpeOppBouwLChange sets each maize area of page 7 to the arable area of its class,
     //   so maize areas typed since are lost: the maize can be no more than the arable land.
@@ -182,6 +182,7 @@ public:
     //   cell editor on column 1, then its grid by BerekenVoorraadGrid.
     // - The batch run, per farm: CbxRasChange, CbxModuleChange, RbtGraasNeeClick,
     //   SpeMelklevChange, SpeDrijfBouwChange; then pages 0..6 checked without messages.
+    //   It completes the VRE of its stock rows by the cell editor on the ash column.
     // The order matters: CbxModuleChange decides the animal group, the module pages and
     // which controls are shown, which the later handlers read; the page checks come last
     // because a check skips a hidden control; and the maize areas are set after the arable

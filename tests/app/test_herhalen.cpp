@@ -145,6 +145,15 @@ const HerhaalGeval kHerhaalbaar[] = {
                      w.GrdBeginGkSetEditText(g, kKolOmschrijving, r, QStringLiteral("0"));
          });
      }},
+    // ... and on the ash column, as the batch run completes the VRE of its rows.
+    {"GrdBeginGkSetEditTextAs",
+     [](TFrmHoofdFormulier& w) {
+         VoorElkGrid(w, [&w](TVoorraadGrid* g) {
+             for (int r = 1; r < g->RowCount(); ++r)
+                 if (!g->Cells(kKolHoev, r).isEmpty())
+                     w.GrdBeginGkSetEditText(g, kKolRas, r, QStringLiteral("0"));
+         });
+     }},
     {"CbxBeginNat0Change", [](TFrmHoofdFormulier& w) { w.CbxBeginNat0Change(w.CbxNat[2][1]); }},
     {"ChkAanlegGkClick", [](TFrmHoofdFormulier& w) { w.ChkAanlegGkClick(w.ChkAankoop[2][2][1]); }},
 };
