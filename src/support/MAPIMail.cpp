@@ -72,7 +72,7 @@ QStringList TMAPIMail::Argumenten() const {
     return a + aan;
 }
 
-void TMAPIMail::Send(QObject* context, std::function<void(bool)> klaar) {
+void TMAPIMail::Send(QObject* context, const std::function<void(bool)>& klaar) {
     const QString programma = fProces ? fProces->Zoek(QStringLiteral("xdg-email")) : QString();
     if (programma.isEmpty()) {
         LastError = kNietOndersteund;

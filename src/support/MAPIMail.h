@@ -60,7 +60,7 @@ public:
 
     // Hands the message to the mail program; klaar(true) once it has taken it, with the
     // code in LastError either way. The program is not waited for.
-    void Send(QObject* context, std::function<void(bool)> klaar);
+    void Send(QObject* context, const std::function<void(bool)>& klaar);
 
 private:
     std::shared_ptr<TProcesStarter> fProces;

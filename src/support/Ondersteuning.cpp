@@ -16,6 +16,7 @@
 #include <QUrl>
 
 #include <array>
+#include <utility>
 
 // Outside any namespace, as the resource system asks.
 static void InitOndersteuningBronnen() {
@@ -115,7 +116,7 @@ void TOndersteuning::KoppelMenu() {
 
 void TOndersteuning::Link(StaticText* link, std::function<void()> actie) {
     if (!link) return;
-    connect(link, &StaticText::clicked, this, Slot(actie));
+    connect(link, &StaticText::clicked, this, Slot(std::move(actie)));
     link->setEnabled(true);
 }
 
