@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <utility>
+
 QString HulpTekst(const QString& naam) {
     QFile f(QStringLiteral(":/ondersteuning/teksten/") + naam);
     if (!f.open(QIODevice::ReadOnly)) return {};
@@ -57,8 +59,8 @@ QPlainTextEdit* THelpVenster::Memo(const char* naam, const QString& tekst, QWidg
 
 // ---------------------------------------------------------------------------------------
 
-TFrmInfotxt::TFrmInfotxt(const char* naam, bool jongvee, QWidget* parent)
-    : THelpVenster(naam, QString(), parent) {
+TFrmInfotxt::TFrmInfotxt(const char* naam, bool jongvee, QString titel, QWidget* parent)
+    : THelpVenster(naam, QString(), parent), fTitel(std::move(titel)) {
     auto* inhoud = new QWidget(this);
     auto* l = new QVBoxLayout(inhoud);
     l->setContentsMargins(0, 0, 0, 0);
@@ -90,15 +92,11 @@ TFrmInfotxt::TFrmInfotxt(const char* naam, bool jongvee, QWidget* parent)
     connect(SttLink, &StaticText::clicked, this, [this] {
         if (SttLinkClick) SttLinkClick();
     });
-    TFrmInfotxt::ZetTitel();
+    ZetTitel();
 }
 
 void TFrmInfotxt::ZetTitel() {
-    setWindowTitle(QStringLiteral("Product support"));
-}
-
-void TFrmInfotxtJv::ZetTitel() {
-    setWindowTitle(QStringLiteral("Product support "));
+    setWindowTitle(fTitel);
 }
 
 TFrmTekst::TFrmTekst(const char* naam, const QString& titel, const QString& bron, QWidget* parent)
@@ -160,7 +158,7 @@ TFrmHelpEmissie::TFrmHelpEmissie(QWidget* parent)
     l->addWidget(EdtMemoPunt, 0, 0);
     l->addWidget(EdtMemoKomma, 0, 0);
     ZetInhoud(inhoud);
-    TFrmHelpEmissie::FormShow();
+    FormShow();
 }
 
 void TFrmHelpEmissie::FormShow() {

@@ -35,9 +35,11 @@ protected:
 class TFrmInfotxt : public THelpVenster {
     Q_OBJECT
 public:
-    explicit TFrmInfotxt(QWidget* parent) : TFrmInfotxt("FrmInfotxt", false, parent) {}
+    explicit TFrmInfotxt(QWidget* parent)
+        : TFrmInfotxt("FrmInfotxt", false, QStringLiteral("Product support"), parent) {}
     void FormShow() override { ZetTitel(); }
-    virtual void ZetTitel();
+    // Puts the window's own caption back.
+    void ZetTitel();
 
     QCheckBox* ChkProduktOndersteuning;
     QTextBrowser* Tekst;
@@ -48,17 +50,18 @@ public:
     std::function<void()> SttLinkClick;
 
 protected:
-    TFrmInfotxt(const char* naam, bool jongvee, QWidget* parent);
+    TFrmInfotxt(const char* naam, bool jongvee, QString titel, QWidget* parent);
+
+private:
+    QString fTitel;
 };
 
 // Product support for young-stock farms: made and captioned, no command shows it.
 class TFrmInfotxtJv : public TFrmInfotxt {
     Q_OBJECT
 public:
-    explicit TFrmInfotxtJv(QWidget* parent) : TFrmInfotxt("FrmInfotxtJv", true, parent) {
-        TFrmInfotxtJv::ZetTitel();
-    }
-    void ZetTitel() override;
+    explicit TFrmInfotxtJv(QWidget* parent)
+        : TFrmInfotxt("FrmInfotxtJv", true, QStringLiteral("Product support "), parent) {}
 };
 
 // A manual, or a help window with one text.
@@ -86,7 +89,7 @@ public:
     QPlainTextEdit* EdtMemo;
 };
 
-class TFrmHelpEmissie : public THelpVenster {
+class TFrmHelpEmissie final : public THelpVenster {
     Q_OBJECT
 public:
     explicit TFrmHelpEmissie(QWidget* parent);
