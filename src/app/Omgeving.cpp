@@ -57,8 +57,11 @@ TAntwoord TQtBerichten::Toon(TBerichtSoort soort, const QString& tekst, TKnoppen
         knop = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     else if (knoppen == TKnoppen::JaNeeAlles)
         knop = QMessageBox::Yes | QMessageBox::No | QMessageBox::YesToAll | QMessageBox::NoToAll;
-    QMessageBox box(icoon, QCoreApplication::applicationName(), SchermTekst(tekst), knop,
-                    QApplication::activeWindow());
+    // An error box says so in its caption, as the program's users know it; the other
+    // boxes carry the program's name.
+    const QString titel =
+        soort == TBerichtSoort::Fout ? QStringLiteral("Error") : QCoreApplication::applicationName();
+    QMessageBox box(icoon, titel, SchermTekst(tekst), knop, QApplication::activeWindow());
     switch (box.exec()) {
     case QMessageBox::Yes:
         return TAntwoord::Ja;

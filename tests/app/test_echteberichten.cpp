@@ -62,6 +62,17 @@ protected:
 
 // --- Held-back messages ---
 
+// An error box reads "Error" in its caption; the other boxes carry the program's name.
+TEST(QtBerichten, EenFoutmeldingHeetError) {
+    TBerichtSluiter sluiter;
+    TQtBerichten berichten;
+    berichten.Fout(QStringLiteral("Gebruik BeginDoc voor de printer setup"));
+    berichten.Informatie(QStringLiteral("Klaar"));
+    ASSERT_TRUE(sluiter.WachtOp(2));
+    EXPECT_EQ(sluiter.Titels, (QStringList{QStringLiteral("Error"), QCoreApplication::applicationName()}));
+    EXPECT_EQ(sluiter.Teksten.first(), QStringLiteral("Gebruik BeginDoc voor de printer setup"));
+}
+
 TEST(UitgesteldeBerichten, WachtenTotHetEindeVanDeGebeurtenisInVolgorde) {
     auto eerste = std::make_shared<TOpgenomenBerichten>();
     auto tweede = std::make_shared<TOpgenomenBerichten>();

@@ -110,6 +110,7 @@ void TBerichtSluiter::Kijk() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || !box->isVisible()) return;
     Teksten << box->text();
+    Titels << box->windowTitle();
     switch (Teksten.size() % 3) {
     case 1:
         QTest::keyClick(box, Qt::Key_Return);

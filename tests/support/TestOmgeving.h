@@ -93,6 +93,7 @@ public:
     // Runs the event loop until n boxes have been closed, at most two seconds.
     bool WachtOp(int n);
     QStringList Teksten;
+    QStringList Titels;
 
 private:
     void Kijk();
