@@ -5,17 +5,20 @@ TOpnameCanvas::TOpnameCanvas(int breedte, int hoogte) {
     PageHeight = hoogte;
 }
 
-void TOpnameCanvas::TextOut(int X, int Y, const QString& S) {
-    TOpname o;
-    o.Soort = TOpname::TSoort::Tekst;
+TOpname& TOpnameCanvas::Voeg(TOpname::TSoort soort, int x, int y) {
+    TOpname& o = Lijst.emplace_back();
+    o.Soort = soort;
     o.Pagina = PageNumber;
-    o.X = X;
-    o.Y = Y;
-    o.Tekst = S;
+    o.X = x;
+    o.Y = y;
     o.Font = Font;
     o.Brush = Brush;
     o.Pen = Pen;
-    Lijst.push_back(o);
+    return o;
+}
+
+void TOpnameCanvas::TextOut(int X, int Y, const QString& S) {
+    Voeg(TOpname::TSoort::Tekst, X, Y).Tekst = S;
 }
 
 int TOpnameCanvas::TextWidth(const QString& S) {
@@ -27,29 +30,16 @@ int TOpnameCanvas::TextHeight(const QString& /*S*/) {
 }
 
 void TOpnameCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
-    TOpname o;
-    o.Soort = TOpname::TSoort::Rechthoek;
-    o.Pagina = PageNumber;
-    o.X = X1;
-    o.Y = Y1;
+    TOpname& o = Voeg(TOpname::TSoort::Rechthoek, X1, Y1);
     o.X2 = X2;
     o.Y2 = Y2;
-    o.Font = Font;
-    o.Brush = Brush;
-    o.Pen = Pen;
-    Lijst.push_back(o);
 }
 
 void TOpnameCanvas::StretchDraw(const TTwipsRect& R, const QImage& G) {
-    TOpname o;
-    o.Soort = TOpname::TSoort::Plaatje;
-    o.Pagina = PageNumber;
-    o.X = R.Left;
-    o.Y = R.Top;
+    TOpname& o = Voeg(TOpname::TSoort::Plaatje, R.Left, R.Top);
     o.X2 = R.Right;
     o.Y2 = R.Bottom;
     o.Beeld = G.size();
-    Lijst.push_back(o);
 }
 
 QStringList TOpnameCanvas::Teksten() const {

@@ -50,6 +50,10 @@ public:
     const TOpname* Zoek(const QString& s) const;
     // The rectangles drawn, in order.
     std::vector<TOpname> Rechthoeken() const;
+
+private:
+    // A new record of what was drawn at (x, y) with the surface's current font, brush and pen.
+    TOpname& Voeg(TOpname::TSoort soort, int x, int y);
 };
 
 // A snapshot of a farm to draw: version "2012.00" of "5 April 2012", today 7 December
