@@ -1,6 +1,7 @@
 // The whole report printed to PDF from the example farm for each module choice, read back
 // with poppler-utils: the page count, key texts on the right pages, and the colours of the
 // BEX page in a picture of it.
+#include "Poppler.h"
 #include "PrintCommandos.h"
 #include "PrintStandIns.h"
 
@@ -24,29 +25,6 @@
 #include <tuple>
 
 namespace {
-
-// Runs a poppler-utils program and returns what it writes.
-QString Poppler(const QString& programma, const QStringList& argumenten) {
-    const QString pad = QStandardPaths::findExecutable(programma);
-    if (pad.isEmpty()) {
-        ADD_FAILURE() << programma.toStdString()
-                      << " is missing: install poppler-utils (scripts/install-deps)";
-        return {};
-    }
-    QProcess p;
-    p.start(pad, argumenten);
-    if (!p.waitForFinished(30000)) ADD_FAILURE() << programma.toStdString() << " did not finish";
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
-QString PaginaTekst(const QString& pdf, int p) {
-    return Poppler("pdftotext", {"-layout", "-f", QString::number(p), "-l", QString::number(p), pdf, "-"});
-}
-
-// Whether the text holds s, with any run of white space between its words.
-bool Heeft(const QString& tekst, const QString& s) {
-    return tekst.contains(QRegularExpression(QRegularExpression::escape(s).replace("\\ ", "\\s+")));
-}
 
 class RapportPdf : public ::testing::Test {
 protected:
