@@ -92,7 +92,7 @@ QColor VanTColor(int kleur) {
 
 namespace {
 std::runtime_error GeenGetal(const QString& tekst) {
-    return std::runtime_error("'" + tekst.toStdString() + "' is not a valid floating point value");
+    return std::runtime_error(GeenGetalMelding(tekst.toStdString()));
 }
 
 // A number of the record: single precision; a text that is no number, or a number beyond

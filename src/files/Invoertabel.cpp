@@ -106,8 +106,7 @@ float Getal(std::string_view veld) {
     if (veld == kLeegWaarde) return 0;
     const auto v = TryStrToFloat(veld);
     // A value beyond single precision would reach the model as infinity.
-    if (!v || std::fabs(*v) > std::numeric_limits<float>::max())
-        throw EConversie{"'" + std::string(veld) + "' is not a valid floating point value"};
+    if (!v || std::fabs(*v) > std::numeric_limits<float>::max()) throw EConversie{GeenGetalMelding(veld)};
     return static_cast<float>(*v);
 }
 
@@ -118,15 +117,14 @@ int Geheel(std::string_view veld) {
     int v = 0;
     const auto r = std::from_chars(s.data(), s.data() + s.size(), v);
     if (s.empty() || r.ec != std::errc() || r.ptr != s.data() + s.size())
-        throw EConversie{"'" + std::string(veld) + "' is not a valid integer value"};
+        throw EConversie{GeenGeheelGetalMelding(veld)};
     return v;
 }
 
 // The version of field 2: the number times 100, rounded (halves to even).
 int Versie(std::string_view veld) {
     const double v = static_cast<double>(Getal(veld)) * 100;
-    if (std::fabs(v) > std::numeric_limits<int>::max())
-        throw EConversie{"'" + std::string(veld) + "' is not a valid floating point value"};
+    if (std::fabs(v) > std::numeric_limits<int>::max()) throw EConversie{GeenGetalMelding(veld)};
     return static_cast<int>(std::nearbyint(v));
 }
 

@@ -162,3 +162,25 @@ std::optional<double> TryStrToFloat(std::string_view text) {
         return std::nullopt;
     return result;
 }
+
+std::string KortAf(std::string_view tekst, std::size_t lengte) {
+    std::size_t n = 0;
+    std::size_t p = 0;
+    // Count characters, not bytes: continuation bytes 10xxxxxx do not start one.
+    while (p < tekst.size()) {
+        if ((static_cast<unsigned char>(tekst[p]) & 0xC0) != 0x80) {
+            if (n == lengte) return std::string(tekst.substr(0, p)) + "...";
+            ++n;
+        }
+        ++p;
+    }
+    return std::string(tekst);
+}
+
+std::string GeenGetalMelding(std::string_view tekst) {
+    return "'" + KortAf(tekst) + "' is not a valid floating point value";
+}
+
+std::string GeenGeheelGetalMelding(std::string_view tekst) {
+    return "'" + KortAf(tekst) + "' is not a valid integer value";
+}

@@ -24,3 +24,13 @@ std::string PlusTekst(std::string_view pattern, long double value);
 // Reads a number written with the current decimal sign: optional blanks, an optional sign,
 // digits with at most one decimal sign, an optional exponent. Anything else gives nothing.
 std::optional<double> TryStrToFloat(std::string_view text);
+
+// A text from a file or the network as it may stand in a message, a list line or a
+// caption: at most `lengte` characters, else the first of them and "...". A long text
+// makes a box that takes minutes to lay out and is taller than the screen, and the whole
+// value is never needed there. Cut between UTF-8 characters.
+std::string KortAf(std::string_view tekst, std::size_t lengte = 200);
+
+// The conversion messages, in the words of the class library, with the value shortened.
+std::string GeenGetalMelding(std::string_view tekst);
+std::string GeenGeheelGetalMelding(std::string_view tekst);

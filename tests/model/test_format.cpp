@@ -91,3 +91,14 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{'.', "-", false, 0}, ParseCase{'.', "1.2.3", false, 0}, ParseCase{'.', "abc", false, 0},
         ParseCase{'.', "12a", false, 0}, ParseCase{'.', "1e", false, 0}, ParseCase{'.', "1e999", false, 0},
         ParseCase{'.', "nan", false, 0}, ParseCase{'.', "inf", false, 0}, ParseCase{'.', "0x10", false, 0}));
+
+TEST(KortAf, CutsLongTextsOnACharacterBoundary) {
+    EXPECT_EQ(KortAf("abc", 3), "abc");
+    EXPECT_EQ(KortAf("abcd", 3), "abc...");
+    // "é" is two bytes: three characters are kept whole.
+    EXPECT_EQ(KortAf("\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 3), "\xC3\xA9\xC3\xA9\xC3\xA9...");
+    const std::string lang(1'000'000, '7');
+    EXPECT_EQ(GeenGetalMelding(lang),
+              "'" + std::string(200, '7') + "...' is not a valid floating point value");
+    EXPECT_EQ(GeenGeheelGetalMelding("12x"), "'12x' is not a valid integer value");
+}
