@@ -745,9 +745,10 @@ void TFrmHoofdFormulier::FormCreate() {
 
 void TFrmHoofdFormulier::OpenBestandVanOpdrachtregel(const QStringList& argumenten) {
     Bewaak([&] {
-        if (argumenten.size() < 2) return;
-        const QString& bestand = argumenten.at(1);
-        if (QFileInfo(bestand).isFile() && Haken.LeesBestand) Haken.LeesBestand(bestand);
+        if (argumenten.size() < 2 || !Haken.LeesBestand) return;
+        // A name that cannot be opened gets the reader's message, as File > Open gives it:
+        // starting with an empty farm and no word hides a mistyped or misplaced name.
+        Haken.LeesBestand(QFileInfo(argumenten.at(1)).absoluteFilePath());
     });
 }
 

@@ -117,7 +117,8 @@ public:
         Bewaak(std::forward<F>(f));
     }
 
-    // Opens the farm file named by the first argument after the program, when it exists.
+    // Opens the farm file named by the first argument after the program, relative to the
+    // folder the program was started in.
     void OpenBestandVanOpdrachtregel(const QStringList& argumenten);
 
     // --- The window's routines ---

@@ -116,7 +116,7 @@ TEST_F(CommandoTest, CommandLineOpensAFarmFile) {
     const QString pad = Bewaar("start.trv", BouwBestand(201200, TTestBoerderij()));
     w->OpenBestandVanOpdrachtregel({"tarvolingrade", Pad("bestaat-niet.trv")});
     EXPECT_EQ(w->BestandNaam, "");
-    EXPECT_TRUE(Meldingen().isEmpty());
+    EXPECT_EQ(Meldingen(), QStringList{"Cannot open file " + Pad("bestaat-niet.trv")});
     w->OpenBestandVanOpdrachtregel({"tarvolingrade", pad});
     EXPECT_EQ(w->BestandNaam, pad);
     EXPECT_EQ(w->EdtPlaats->text(), "9999 ZZ Dorp");
