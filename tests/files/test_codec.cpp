@@ -85,6 +85,8 @@ TEST(Extended, InfinityNanAndOverflowAreRefused) {
     EXPECT_FALSE(VanExtended({0, 0, 0, 0, 0, 0, 0, 0xc0, 0xff, 0xff}));   // NaN
     EXPECT_FALSE(VanExtended({0, 0, 0, 0, 0, 0, 0, 0x80, 0x00, 0x44}));   // 2^1025
     EXPECT_EQ(VanExtended({0, 0, 0, 0, 0, 0, 0, 0x80, 0x00, 0x00}), 0.0); // far below
+    EXPECT_FALSE(VanExtended({0, 0, 0, 0, 0, 0, 0, 0x40, 0x04, 0x40}));   // unnormal 32
+    EXPECT_FALSE(VanExtended({0, 0, 0, 0, 0, 0, 0, 0x00, 0xff, 0x3f}));   // pseudo-zero
 }
 
 TEST(Windows1252, TextsBothWays) {

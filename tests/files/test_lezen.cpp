@@ -365,6 +365,7 @@ TEST_F(BestandTest, BadFilesLeaveTheOpenFarm) {
     const std::vector<TGeval> tabel = {
         {"tag.trv", met(0, {7}), "Invalid property value"},
         {"nan.trv", met(13, {5, 0, 0, 0, 0, 0, 0, 0, 0xc0, 0xff, 0x7f}), "Invalid property value"},
+        {"unnormaal.trv", met(13, {5, 0, 0, 0, 0, 0, 0, 0, 0x40, 0x04, 0x40}), "Invalid property value"},
         {"nieuwer.trv", met(2, TBytes().Float(201300).b), QString::fromLatin1(kNieuwereVersie)},
         {"ras99.trv", met(610, {2, 99}), "Invalid property value"},
         {"typestal-2.trv", met(243484, {2, 0xfe}), "Invalid property value"},

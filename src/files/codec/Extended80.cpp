@@ -35,6 +35,10 @@ std::optional<double> VanExtended(const TExtended& b) {
     const bool negatief = (hoog & 0x8000u) != 0;
     const int veld = static_cast<int>(hoog & 0x7FFFu);
     if (veld == 0x7FFF) return std::nullopt;
+    // A non-zero exponent with the leading bit clear (an unnormal) is no number on the
+    // hardware that writes these files: it would refuse it, so reading it as a plausible
+    // value would only hide a damaged file.
+    if (veld != 0 && (mantisse >> 63) == 0) return std::nullopt;
     double waarde = 0;
     if (mantisse != 0) {
         // A zero exponent field counts as 1 (subnormal numbers).

@@ -14,6 +14,7 @@ using TExtended = std::array<std::uint8_t, 10>;
 // caller never has them); they give the bytes of 0.
 TExtended NaarExtended(double x);
 
-// The double nearest to the ten bytes, or nothing for an infinity, a NaN or a value
-// beyond the range of a double. Values below it become 0 or a subnormal double.
+// The double nearest to the ten bytes, or nothing for an infinity, a NaN, an unnormal
+// (non-zero exponent, leading bit clear) or a value beyond the range of a double. Values below it become 0 or
+// a subnormal double.
 std::optional<double> VanExtended(const TExtended& b);
