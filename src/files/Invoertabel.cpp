@@ -2,6 +2,7 @@
 
 #include "Getallen.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -367,7 +368,7 @@ bool ControleerKoppen(std::string_view kopregel, TKoppen& koppen, const TTabelMe
         // Positions beyond the map have no column, whatever their name.
         if (k <= kMaxVelden) koppen.KolomNummers[static_cast<std::size_t>(k)] = kolom;
         if (kolom == 0 && koppen.Scheidingsteken == '\t') {
-            melding("Ongeldige kolomkop: " + std::string(veld));
+            melding("Ongeldige kolomkop: " + KortAf(veld));
             goed = false;
         }
     });
@@ -383,7 +384,10 @@ TGelezenTabel LeesInvoerbestand(std::string_view inhoud, const TKoppen& koppen,
     int n = 0;
     while (!inhoud.empty()) {
         const std::string_view regel = VolgendeRegel(inhoud);
-        if (regel.empty()) continue;
+        // A line of blanks or separators only (a spreadsheet's empty row) is no farm.
+        if (std::all_of(regel.begin(), regel.end(),
+                        [&](char c) { return IsWit(c) || c == koppen.Scheidingsteken; }))
+            continue;
         ++n;
         TPlan plan;
         plan.Naam = "Bedrijf " + std::to_string(n);

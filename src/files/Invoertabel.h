@@ -62,8 +62,8 @@ std::vector<std::string> SplitsRegel(std::string_view regel, char scheidingsteke
 bool ControleerKoppen(std::string_view kopregel, TKoppen& koppen, const TTabelMelding& melding);
 
 // Reads the data lines after the header (the whole text of the file is given; its first
-// line is skipped). Empty lines are skipped and not counted. A field that does not
-// convert is reported and left unset; the plan is kept.
+// line is skipped). Empty lines, and lines of blanks and separators only, are skipped and
+// not counted. A field that does not convert is reported and left unset; the plan is kept.
 struct TGelezenTabel {
     std::vector<TPlan> Plannen;
     // The version of the last data line, as the window keeps it.
