@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStringDecoder>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -35,10 +34,8 @@ QString MetExtensie(const QString& naam, const char* extensie) {
 std::string TabelInhoud(const QByteArray& bytes) {
     // Spreadsheet programs put a byte-order mark before the header.
     const QByteArrayView inhoud = bytes.startsWith("\xEF\xBB\xBF") ? QByteArrayView(bytes).sliced(3) : bytes;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    (void)utf8(inhoud);
     // Not UTF-8: written by this program (a dump) or by a Windows program.
-    if (utf8.hasError())
+    if (!inhoud.isValidUtf8())
         return VanWindows1252(std::string_view(inhoud.data(), static_cast<std::size_t>(inhoud.size())));
     return {inhoud.data(), static_cast<std::size_t>(inhoud.size())};
 }

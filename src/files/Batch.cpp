@@ -160,6 +160,9 @@ void TFrmAutomat::BerekenPlannen() {
         for (TPlan& plan : Plannen) {
             ++nummer;
             Regel(TabelTekst(plan.Naam));
+            for (const std::string& fout : plan.Leesfouten)
+                Regel(QStringLiteral("Error: ") +
+                      QString::fromStdString(fout).replace(QLatin1Char('\n'), QLatin1Char(' ')));
             plan.Berekend = false;
             plan.Uitvoer = {};
             try {

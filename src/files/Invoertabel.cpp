@@ -391,6 +391,11 @@ TGelezenTabel LeesInvoerbestand(std::string_view inhoud, const TKoppen& koppen,
         ++n;
         TPlan plan;
         plan.Naam = "Bedrijf " + std::to_string(n);
+        // A value the plan lost is reported now and kept for the plan's line in the run.
+        const auto planMelding = [&](const std::string& tekst) {
+            plan.Leesfouten.push_back(tekst);
+            melding(tekst);
+        };
         VoorElkVeld(regel, koppen.Scheidingsteken, [&](int k, std::string_view veld) {
             try {
                 if (k == 2) {
@@ -405,10 +410,10 @@ TGelezenTabel LeesInvoerbestand(std::string_view inhoud, const TKoppen& koppen,
                         melding("Onbekend kolomnr: " + std::to_string(k));
                     return;
                 }
-                ZetKolom(plan, kolom, veld, melding);
+                ZetKolom(plan, kolom, veld, planMelding);
             } catch (const EConversie& e) {
-                melding("Probleem bij bedrijf: " + std::to_string(n) + " en kolom" + std::to_string(k) +
-                        "\n" + e.Melding);
+                planMelding("Probleem bij bedrijf: " + std::to_string(n) + " en kolom" + std::to_string(k) +
+                            "\n" + e.Melding);
             }
         });
         tabel.Plannen.push_back(std::move(plan));

@@ -27,6 +27,8 @@ struct TPlan {
     std::string Beweiding;
     // The format version of its line (field 2 x 100, rounded; 0 when empty).
     int Versie = 0;
+    // The messages of reading its line: values it lacks.
+    std::vector<std::string> Leesfouten;
     // Filled by the batch run; a plan that was not calculated keeps it empty.
     TTvUitvoer Uitvoer{};
     bool Berekend = false;
