@@ -3,6 +3,7 @@
 #include "Tarvolingrade_u.h"
 
 #include "Getallen.h"
+#include "NatteProducten.h"
 #include "VoorraadGrid.h"
 
 #include <QComboBox>
@@ -76,7 +77,10 @@ void TFrmHoofdFormulier::MaakControlesVoorraad() {
             bool goed = true;
             for (int r = 1; r < grid->RowCount(); ++r) {
                 const QString omschrijving = grid->Cells(kKolOmschrijving, r);
-                if (omschrijving.isEmpty() || f.CbxNat[m][r]->currentIndex() >= 0) continue;
+                // The totals line a batch writes is no product to choose.
+                if (omschrijving.isEmpty() || f.CbxNat[m][r]->currentIndex() >= 0 ||
+                    f.NatProductNr[m][r] == kNatTotaal)
+                    continue;
                 goed = false;
                 if (Meldingen) f.Berichten().Fout(omschrijving + QStringLiteral(" type was not filled"));
             }

@@ -3,6 +3,9 @@
 #include "Bestandscommandos.h"
 #include "StaticText.h"
 #include "Tarvolingrade_u.h"
+#include "Windows1252.h"
+
+#include "Getallen.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -13,7 +16,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStringDecoder>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -29,18 +31,31 @@ QString MetExtensie(const QString& naam, const char* extensie) {
 }
 } // namespace
 
-QString TabelTekst(const std::string& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString tekst = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (utf8.hasError()) tekst = QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    return tekst;
+std::string TabelInhoud(const QByteArray& bytes) {
+    // Spreadsheet programs put a byte-order mark before the header.
+    const QByteArrayView inhoud = bytes.startsWith("\xEF\xBB\xBF") ? QByteArrayView(bytes).sliced(3) : bytes;
+    // Not UTF-8: written by this program (a dump) or by a Windows program.
+    if (!inhoud.isValidUtf8())
+        return VanWindows1252(std::string_view(inhoud.data(), static_cast<std::size_t>(inhoud.size())));
+    return {inhoud.data(), static_cast<std::size_t>(inhoud.size())};
+}
+
+QString TabelTekst(const std::string& tekst) {
+    return QString::fromStdString(KortAf(tekst));
 }
 
 QString VeiligeNaam(const QString& naam, int nummer) {
-    QString veilig = naam;
+    // Cut to 200 bytes, which leaves room within a file name's 255 for " (n)" and the
+    // extension.
+    constexpr std::size_t kMaxBytes = 200;
+    const std::string volledig = naam.toStdString();
+    std::string kort = KortAf(volledig, kMaxBytes);
+    for (std::size_t n = kMaxBytes - 1; kort.size() > kMaxBytes; --n)
+        kort = KortAf(volledig, n);
+    QString veilig = QString::fromStdString(kort);
     for (QChar& c : veilig)
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.unicode() < 0x20 ||
-            c.unicode() == 0x7f)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') ||
+            c.category() == QChar::Other_Control)
             c = QLatin1Char('_');
     if (veilig.isEmpty()) veilig = QStringLiteral("Bedrijf ") + QString::number(nummer);
     return veilig;
@@ -178,6 +193,13 @@ void TFrmAutomat::BtnVerwerkenClick() {
 void TFrmAutomat::VerwerkBestand() {
     Plannen.clear();
     LstAutomat->clear();
+    // Its own result table would replace it.
+    if (QFileInfo(InBestand).suffix().compare(QLatin1String("out"), Qt::CaseInsensitive) == 0) {
+        fOmgeving.Berichten->Fout(QStringLiteral("Bestand ") + InBestand +
+                                  QStringLiteral(" heeft de extensie van het uitvoerbestand (.out) en "
+                                                 "wordt niet verwerkt"));
+        return;
+    }
     if (!QFileInfo(InBestand).isFile()) {
         fOmgeving.Berichten->Fout(QStringLiteral("Bestand ") + InBestand + QStringLiteral(" niet aanwezig"));
         return;
@@ -206,15 +228,16 @@ void TFrmAutomat::VerwerkBestand() {
 bool TFrmAutomat::ControleerKoppen() {
     QFile f(InBestand);
     if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("Cannot open file");
-    const QByteArray inhoud = f.readAll();
-    fInhoud.assign(inhoud.constData(), static_cast<std::size_t>(inhoud.size()));
-    return ::ControleerKoppen(EersteRegel(fInhoud), Koppen,
-                              [this](const std::string& t) { fOmgeving.Berichten->Fout(TabelTekst(t)); });
+    fInhoud = TabelInhoud(f.readAll());
+    return ::ControleerKoppen(EersteRegel(fInhoud), Koppen, [this](const std::string& t) {
+        fOmgeving.Berichten->Fout(QString::fromStdString(t));
+    });
 }
 
 void TFrmAutomat::LeesInvoerbestand() {
-    TGelezenTabel tabel = ::LeesInvoerbestand(
-        fInhoud, Koppen, [this](const std::string& t) { fOmgeving.Berichten->Fout(TabelTekst(t)); });
+    TGelezenTabel tabel = ::LeesInvoerbestand(fInhoud, Koppen, [this](const std::string& t) {
+        fOmgeving.Berichten->Fout(QString::fromStdString(t));
+    });
     Plannen = std::move(tabel.Plannen);
     InvoerVersie = tabel.InvoerVersie;
     LblMelding1->setText(QString::number(Plannen.size()) + QStringLiteral(" bedrijven ingelezen"));

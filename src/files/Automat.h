@@ -6,10 +6,12 @@
 #include "Invoertabel.h"
 #include "Omgeving.h"
 
+#include <QByteArray>
 #include <QDialog>
 #include <QString>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -84,10 +86,13 @@ private:
 // shows it, and the calculation runs without the page gate while it holds plans.
 void KoppelBatch(TFrmHoofdFormulier& w, TFrmAutomat& automat);
 
-// The name a plan's farm file gets: "/", "\", ":" and control characters become "_"; an
-// empty result becomes "Bedrijf " + nummer.
+// The name a plan's farm file gets: cut to 200 bytes (ending in "..."); "/", "\", ":" and
+// control characters become "_"; an empty result becomes "Bedrijf " + nummer.
 QString VeiligeNaam(const QString& naam, int nummer);
 
-// A text of the table as the program shows it: UTF-8 when it is valid UTF-8, else the
-// 8-bit text read as Latin-1.
-QString TabelTekst(const std::string& bytes);
+// The text of a table file as UTF-8: a byte-order mark at its start is dropped; a file that
+// is not valid UTF-8 is read as Windows-1252, the code page the dump is written in.
+std::string TabelInhoud(const QByteArray& bytes);
+
+// A text of the table as a list line or message shows it: cut to 200 characters.
+QString TabelTekst(const std::string& tekst);

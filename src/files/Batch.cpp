@@ -11,6 +11,7 @@
 #include "VoorraadRekenen.h"
 
 #include "Getallen.h"
+#include "NatteProducten.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -25,7 +26,7 @@
 
 namespace {
 QString Q(const std::string& s) {
-    return TabelTekst(s);
+    return QString::fromStdString(s);
 }
 
 QString Opmaak(const char* patroon, float waarde) {
@@ -158,7 +159,10 @@ void TFrmAutomat::BerekenPlannen() {
         int nummer = 0;
         for (TPlan& plan : Plannen) {
             ++nummer;
-            Regel(Q(plan.Naam));
+            Regel(TabelTekst(plan.Naam));
+            for (const std::string& fout : plan.Leesfouten)
+                Regel(QStringLiteral("Error: ") +
+                      QString::fromStdString(fout).replace(QLatin1Char('\n'), QLatin1Char(' ')));
             plan.Berekend = false;
             plan.Uitvoer = {};
             try {
@@ -166,7 +170,7 @@ void TFrmAutomat::BerekenPlannen() {
             } catch (const std::exception& e) {
                 plan.Berekend = false;
                 plan.Uitvoer = {};
-                Regel(QStringLiteral("Error: ") + QString::fromUtf8(e.what()));
+                Regel(QStringLiteral("Error: ") + TabelTekst(e.what()));
             } catch (...) {
                 plan.Berekend = false;
                 plan.Uitvoer = {};
@@ -241,7 +245,7 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
             w.SpeMndZstvOMk->setValue(6);
             break;
         default:
-            Regel(QStringLiteral("Error: Onbekende mate van beweiding ") + Q(plan.Beweiding));
+            Regel(QStringLiteral("Error: Onbekende mate van beweiding ") + TabelTekst(plan.Beweiding));
         }
     }
 
@@ -258,7 +262,7 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
         w.CbxRas->setCurrentIndex(0);
         break;
     default:
-        Regel(QStringLiteral("Error: Onbekend ras koeien ") + Q(in.Ras));
+        Regel(QStringLiteral("Error: Onbekend ras koeien ") + TabelTekst(in.Ras));
         w.CbxRas->setCurrentIndex(-1);
     }
 
@@ -293,7 +297,7 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
             if (stal >= 0)
                 w.CbxTypeStal->setCurrentIndex(stal);
             else
-                Regel(QStringLiteral("Error: Onbekend type stal ") + Q(in.TypeStal));
+                Regel(QStringLiteral("Error: Onbekend type stal ") + TabelTekst(in.TypeStal));
         }
         const float waarden[] = {in.MndWeidBMk, in.MndWeidOMk, in.MndZstvBMk,
                                  in.MndZstvOMk, in.UurWeidBMk, in.UurWeidOMk};
@@ -327,9 +331,16 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
     w.SpeDrijfBouwChange();
     klok.Tel(StapTijden.Invoer);
 
-    // Pages 0..6 without messages.
-    for (int p = 0; p <= 6; ++p)
-        w.ControleerPagina(p, false);
+    // Pages 0..6, each fault a line under the plan's name (the list is the message sink):
+    // the plan is calculated all the same, but not shown as cleanly processed. A stock
+    // page's own summary names only the grid, so the grids name their rows and columns
+    // first.
+    for (int p = 0; p <= 6; ++p) {
+        if (p >= 3 && p <= 5)
+            for (int k = kGK; k <= kMP; ++k)
+                w.ControleerGrid(p, w.VoorraadGrids[p - 2][k], true);
+        w.ControleerPagina(p, true);
+    }
     klok.Tel(StapTijden.Controles);
 
     // Calculated also with pages that are not valid: the plans mark a batch.
@@ -376,6 +387,11 @@ void TFrmAutomat::VulGrids(const TPlan& plan) {
             grid->SetCells(kKolP, 1, Opmaak("0.00", v.P));
             grid->SetCells(kKolRas, 1, Opmaak("0", v.Ras));
             grid->SetCells(kKolVre, 1, Opmaak("0", v.Vre));
+            if (k == kNAT) {
+                // The totals line is a product of its own, as the farm file reads it back.
+                w.NatProductNr[m][1] = kNatTotaal;
+                w.ToonNatProduct(m, 1);
+            }
             if (m == mAanleg && k == kGK) {
                 // The best silage as a row of its own, with a negligible amount.
                 const TVoorraadPost& b = plan.Invoer.BesteGk.Vem > 0 ? plan.Invoer.BesteGk : v;

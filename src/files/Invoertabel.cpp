@@ -2,6 +2,7 @@
 
 #include "Getallen.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -367,7 +368,7 @@ bool ControleerKoppen(std::string_view kopregel, TKoppen& koppen, const TTabelMe
         // Positions beyond the map have no column, whatever their name.
         if (k <= kMaxVelden) koppen.KolomNummers[static_cast<std::size_t>(k)] = kolom;
         if (kolom == 0 && koppen.Scheidingsteken == '\t') {
-            melding("Ongeldige kolomkop: " + std::string(veld));
+            melding("Ongeldige kolomkop: " + KortAf(veld));
             goed = false;
         }
     });
@@ -383,10 +384,18 @@ TGelezenTabel LeesInvoerbestand(std::string_view inhoud, const TKoppen& koppen,
     int n = 0;
     while (!inhoud.empty()) {
         const std::string_view regel = VolgendeRegel(inhoud);
-        if (regel.empty()) continue;
+        // A line of blanks or separators only (a spreadsheet's empty row) is no farm.
+        if (std::all_of(regel.begin(), regel.end(),
+                        [&](char c) { return IsWit(c) || c == koppen.Scheidingsteken; }))
+            continue;
         ++n;
         TPlan plan;
         plan.Naam = "Bedrijf " + std::to_string(n);
+        // A value the plan lost is reported now and kept for the plan's line in the run.
+        const auto planMelding = [&](const std::string& tekst) {
+            plan.Leesfouten.push_back(tekst);
+            melding(tekst);
+        };
         VoorElkVeld(regel, koppen.Scheidingsteken, [&](int k, std::string_view veld) {
             try {
                 if (k == 2) {
@@ -401,10 +410,10 @@ TGelezenTabel LeesInvoerbestand(std::string_view inhoud, const TKoppen& koppen,
                         melding("Onbekend kolomnr: " + std::to_string(k));
                     return;
                 }
-                ZetKolom(plan, kolom, veld, melding);
+                ZetKolom(plan, kolom, veld, planMelding);
             } catch (const EConversie& e) {
-                melding("Probleem bij bedrijf: " + std::to_string(n) + " en kolom" + std::to_string(k) +
-                        "\n" + e.Melding);
+                planMelding("Probleem bij bedrijf: " + std::to_string(n) + " en kolom" + std::to_string(k) +
+                            "\n" + e.Melding);
             }
         });
         tabel.Plannen.push_back(std::move(plan));

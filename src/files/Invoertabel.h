@@ -27,6 +27,8 @@ struct TPlan {
     std::string Beweiding;
     // The format version of its line (field 2 x 100, rounded; 0 when empty).
     int Versie = 0;
+    // The messages of reading its line: values it lacks.
+    std::vector<std::string> Leesfouten;
     // Filled by the batch run; a plan that was not calculated keeps it empty.
     TTvUitvoer Uitvoer{};
     bool Berekend = false;
@@ -62,8 +64,8 @@ std::vector<std::string> SplitsRegel(std::string_view regel, char scheidingsteke
 bool ControleerKoppen(std::string_view kopregel, TKoppen& koppen, const TTabelMelding& melding);
 
 // Reads the data lines after the header (the whole text of the file is given; its first
-// line is skipped). Empty lines are skipped and not counted. A field that does not
-// convert is reported and left unset; the plan is kept.
+// line is skipped). Empty lines, and lines of blanks and separators only, are skipped and
+// not counted. A field that does not convert is reported and left unset; the plan is kept.
 struct TGelezenTabel {
     std::vector<TPlan> Plannen;
     // The version of the last data line, as the window keeps it.

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -469,6 +470,80 @@ TEST(VeiligeNaam, TekensEnLeeg) {
     EXPECT_EQ(VeiligeNaam("", 7), "Bedrijf 7");
     EXPECT_EQ(VeiligeNaam("Boer A", 2), "Boer A");
 }
+TEST(VeiligeNaam, BesturingstekensEnLengte) {
+    EXPECT_EQ(VeiligeNaam(QString::fromUtf8("a\u0091b\u007f"), 1), "a_b_");
+    // 200 bytes at most: a name of 255 bytes with " (n)" and the extension.
+    EXPECT_EQ(VeiligeNaam(QString(1000, QChar(0x20AC)), 1), QString(65, QChar(0x20AC)) + "...");
+}
+
+// A spreadsheet's byte-order mark before the header, with either separator.
+class BatchBomTest : public AutomatTest, public ::testing::WithParamInterface<char> {};
+
+TEST_P(BatchBomTest, ByteOrderMarkVoorDeKop) {
+    const std::string s(1, GetParam());
+    Verwerk(QByteArray::fromStdString("\xEF\xBB\xBFNAAMINV" + s + "JAARTAL" + s + "NKOE\r\nBoer A" + s +
+                                      "2012" + s + "80\r\n"));
+    ASSERT_EQ(a->Plannen.size(), 1u) << Meldingen().join('|').toStdString();
+    EXPECT_EQ(a->Plannen[0].Naam, "Boer A");
+    EXPECT_TRUE(Meldingen().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Automat, BatchBomTest, ::testing::Values('@', '\t'));
+
+TEST_F(AutomatTest, Windows1252AlsInEenDump) {
+    const std::string naam = "Boer \x91t Hof \x96 \x80"
+                             "5";
+    Verwerk(Tabel({Met(BexBoer(naam), {{"VEEHOUDER", naam}})}));
+    const QString tekst = QString::fromUtf8("Boer ‘t Hof – €5");
+    EXPECT_EQ(Lijst().value(0), tekst);
+    EXPECT_TRUE(omg.Lees(a->DumpBestand).contains(QByteArray::fromStdString("@" + naam + "@")));
+    ASSERT_TRUE(LeesBestand(*w, Map() + tekst + ".trv"));
+    EXPECT_EQ(w->EdtNaam->text(), tekst);
+}
+
+TEST_F(AutomatTest, TabelMetDeNaamVanDeResultaattabel) {
+    const QByteArray tabel = Tabel({BexBoer("A")});
+    const QString pad = Verwerk(tabel, "boeren.Out");
+    EXPECT_EQ(Meldingen(),
+              QStringList{"Bestand " + pad +
+                          " heeft de extensie van het uitvoerbestand (.out) en wordt niet verwerkt"});
+    EXPECT_EQ(omg.Lees(pad), tabel);
+    EXPECT_FALSE(QFileInfo::exists(Map() + "A.trv"));
+}
+
+TEST_F(AutomatTest, OnvolledigeInvoerOnderHetPlanVolledigPlanZonderFout) {
+    TRij zonderN = BexBoer("Zonder N");
+    for (auto& [sleutel, waarde] : zonderN)
+        if (sleutel.ends_with("_N")) waarde.clear();
+    Verwerk(Tabel({zonderN, Met(BexBoer("Koe"), {{"NKOE", "veel"}}), BexBoer("Heel")}));
+    const QStringList lijst = Lijst();
+    const int koe = int(lijst.indexOf("Koe"));
+    ASSERT_GT(koe, 1) << lijst.join('|').toStdString();
+    // The grid names its row and column; the page's summary follows.
+    const QStringList fouten = lijst.mid(1, koe - 1);
+    EXPECT_EQ(fouten.first(), "Error: N content is outside the interval [1..100] for Totaal");
+    EXPECT_TRUE(fouten.contains("Error: N content is outside the interval [1..100] for Beste kuil"));
+    EXPECT_TRUE(fouten.contains("Error: Graskuilen has no current value (s) "));
+    EXPECT_EQ(fouten.filter(QRegularExpression("^Error: ")), fouten);
+    EXPECT_EQ(
+        lijst.mid(koe),
+        (QStringList{"Koe",
+                     "Error: Probleem bij bedrijf: 2 en kolom10 'veel' is not a valid floating point value",
+                     "Heel"}));
+    // The complete plan's farm file, with BEA and its wet by-products, opens valid.
+    ASSERT_TRUE(LeesBestand(*w, Map() + "Heel.trv"));
+    EXPECT_EQ(w->EersteFoutePagina(), 9);
+    for (int p = 0; p <= 6; ++p)
+        EXPECT_TRUE(w->TabbladOK[static_cast<std::size_t>(p)]) << p;
+}
+
+TEST_F(AutomatTest, LangeTekstenAfgekort) {
+    Verwerk(Tabel({Met(BexBoer(std::string(1 << 20, 'N')), {{"RAS", std::string(1 << 20, 'Q')}})}));
+    EXPECT_EQ(Lijst().mid(0, 2), (QStringList{QString(200, 'N') + "...",
+                                              "Error: Onbekend ras koeien " + QString(200, 'Q') + "..."}));
+    EXPECT_TRUE(QFileInfo::exists(Map() + QString(197, 'N') + "....trv"));
+}
+
 TEST_F(AutomatTest, DumpkopFoutInDeLijst) {
     omg.Schrijf("batch/boeren.dmp", "naaminv@iets anders@\r\n");
     Verwerk(Tabel({BexBoer("A")}));

@@ -61,7 +61,12 @@ INSTANTIATE_TEST_SUITE_P(
                  false,
                  '\t',
                  {"Ongeldige kolomkop: versie", "Ongeldige kolomkop: onzin"}},
-        KopGeval{"onbekendApenstaart", "naaminv@versie@onzin@omschr", true, '@', {}}),
+        KopGeval{"onbekendApenstaart", "naaminv@versie@onzin@omschr", true, '@', {}},
+        KopGeval{"langeNaam",
+                 std::string(1 << 20, 'K') + "\tNKOE",
+                 false,
+                 '\t',
+                 {"Ongeldige kolomkop: " + std::string(200, 'K') + "..."}}),
     [](const auto& info) { return std::string(info.param.Naam); });
 
 TEST(Invoertabel, DeKolomkoppenVolgenDeTabelZonderAcht) {
@@ -142,6 +147,16 @@ TEST(Invoertabel, LegeVeldenEnLegeRegels) {
     EXPECT_EQ(l.Tabel.Plannen[1].Invoer.nKoe, 70);
     EXPECT_EQ(l.Tabel.InvoerVersie, 201200);
     EXPECT_TRUE(l.Meldingen.empty());
+}
+
+TEST(Invoertabel, RegelsVanSpatiesEnScheidingstekens) {
+    for (const std::string s : {"@", "\t"}) {
+        const Lezing l = Lees("NAAMINV" + s + "JAARTAL" + s + "NKOE\r\nA" + s + "2011" + s + "5\r\n" + s + s +
+                              s + "\r\n   \r\n " + s + " " + s + "\r\n" + s + "2012" + s + "7\r\n");
+        ASSERT_EQ(l.Tabel.Plannen.size(), 2u) << l.Tabel.Plannen.back().Naam;
+        EXPECT_EQ(l.Tabel.Plannen[1].Naam, "Bedrijf 2");
+        EXPECT_EQ(l.Tabel.InvoerVersie, 201200);
+    }
 }
 
 TEST(Invoertabel, AlleenDeKop) {
