@@ -134,10 +134,10 @@ TEST(PaginaIndeling, WelkeHoeveelhedenTellen) {
         {"12.5", '.', 4, nullptr},
         {"12,5", ',', 4, nullptr},
         {"-3", '.', 4, nullptr},
-        {"12,5", '.', 0, "12,5 is geen geldige waarde"},
-        {"abc", '.', 0, "abc is geen geldige waarde"},
-        {"-", '.', 0, "- is geen geldige waarde"},
-        {" ", '.', 0, "  is geen geldige waarde"},
+        {"12,5", '.', 0, "'12,5' is not a valid floating point value"},
+        {"abc", '.', 0, "'abc' is not a valid floating point value"},
+        {"-", '.', 0, "'-' is not a valid floating point value"},
+        {" ", '.', 0, "' ' is not a valid floating point value"},
     };
     for (const TGeval& g : gevallen) {
         SetDecimalSeparator(g.Decimaalteken);
@@ -158,6 +158,17 @@ TEST(PaginaIndeling, WelkeHoeveelhedenTellen) {
         }
     }
     SetDecimalSeparator('.');
+
+    // A long text from outside is cut in the message.
+    TMomentopname m = Opname({});
+    m.Voorraad[mAanleg][kKV].Rijen[4][2] = QString(250, QLatin1Char('x'));
+    try {
+        PaginaAantal(m);
+        ADD_FAILURE() << "no error for a long text";
+    } catch (const std::runtime_error& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "'" + std::string(200, 'x') + "...' is not a valid floating point value");
+    }
 }
 
 } // namespace
