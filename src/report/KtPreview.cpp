@@ -4,12 +4,13 @@
 #include "PrintingQuery.h"
 
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QGuiApplication>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
@@ -70,6 +71,18 @@ void TQPrinterDoel::Afbreken() {
 // ---------------------------------------------------------------------------------------
 // The standard world: Qt's dialogs and printer
 
+std::unique_ptr<QDialog> PrinterInstellingDialoog(QWidget* ouder, QPrinter& printer) {
+    // Qt's page set-up has no printer list and refuses the PDF target, so the print dialog
+    // serves, with the pages left to the print command.
+    auto dlg = std::make_unique<QPrintDialog>(&printer, ouder);
+    dlg->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    dlg->setWindowTitle(QStringLiteral("Printer-settings"));
+    // Accepting prints nothing here.
+    if (auto* knoppen = dlg->findChild<QDialogButtonBox*>())
+        if (QPushButton* ok = knoppen->button(QDialogButtonBox::Ok)) ok->setText(QStringLiteral("OK"));
+    return dlg;
+}
+
 TPrintOmgeving TPrintOmgeving::Standaard() {
     TPrintOmgeving o;
     o.PrintDialoog = [](QWidget* ouder, QPrinter& printer, int aantal) -> std::optional<TAfdrukKeuze> {
@@ -90,9 +103,8 @@ TPrintOmgeving TPrintOmgeving::Standaard() {
         }
         return keuze;
     };
-    o.PaginaInstelling = [](QWidget* ouder, QPrinter& printer) {
-        QPageSetupDialog dlg(&printer, ouder);
-        dlg.exec();
+    o.PrinterInstelling = [](QWidget* ouder, QPrinter& printer) {
+        PrinterInstellingDialoog(ouder, printer)->exec();
     };
     o.Doel = [](QPrinter& printer) -> std::unique_ptr<TPrintDoel> {
         return std::make_unique<TQPrinterDoel>(printer);
@@ -143,6 +155,7 @@ bool TKtPreview::BeginDoc() {
             fFromPage = std::max(keuze->Van, 1);
             fToPage = std::min(keuze->Tot, PageCount);
             fReeksen = keuze->Reeksen;
+            if (OnPrinterGekozen) OnPrinterGekozen(Printer());
         }
     }
 

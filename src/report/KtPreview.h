@@ -8,7 +8,7 @@
 // removed). The preview shows the pages in the window "Printpreview".
 //
 // Everything that would open a window or talk to a printer goes through TPrintOmgeving,
-// so tests answer the print dialog, the page set-up, the preview window and the print
+// so tests answer the print dialog, the printer set-up, the preview window and the print
 // target themselves.
 #pragma once
 
@@ -24,6 +24,7 @@
 #include <utility>
 #include <vector>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 class TPrintPreview;
@@ -74,8 +75,8 @@ struct TAfdrukKeuze {
 struct TPrintOmgeving {
     // The print dialog on the printer for pages 1..aantal; nothing when cancelled.
     std::function<std::optional<TAfdrukKeuze>(QWidget* ouder, QPrinter& printer, int aantal)> PrintDialoog;
-    // The page set-up of the printer.
-    std::function<void(QWidget* ouder, QPrinter& printer)> PaginaInstelling;
+    // The printer set-up: which printer (or PDF file), its paper and orientation.
+    std::function<void(QWidget* ouder, QPrinter& printer)> PrinterInstelling;
     // The target of a print job.
     std::function<std::unique_ptr<TPrintDoel>(QPrinter& printer)> Doel;
     // Shows the preview window modally; true when it was closed with Print.
@@ -83,10 +84,15 @@ struct TPrintOmgeving {
     // Makes the printer, the first time one is needed.
     std::function<std::unique_ptr<QPrinter>()> MaakPrinter;
 
-    // QPrintDialog, QPageSetupDialog, the QPrinter itself, the modal preview window and an
-    // A4 portrait printer in high resolution.
+    // QPrintDialog (also for the printer set-up), the QPrinter itself, the modal preview
+    // window and an A4 portrait printer in high resolution.
     static TPrintOmgeving Standaard();
 };
+
+// The printer set-up of the standard world: Qt's print dialog without pages, so the user
+// chooses among the installed printers and the PDF file target, with paper and
+// orientation under its properties. Accepting it sets the printer; nothing is printed.
+std::unique_ptr<QDialog> PrinterInstellingDialoog(QWidget* ouder, QPrinter& printer);
 
 class TKtPreview : public QObject {
     Q_OBJECT
@@ -97,6 +103,9 @@ public:
 
     bool DrawMargins = false;
     TDrawPPEvent OnPaint;
+    // Called when the print dialog was accepted, before the job begins: the last moment the
+    // client can still change the printer's settings (a page cannot change its sheet).
+    std::function<void(QPrinter& printer)> OnPrinterGekozen;
     bool PreviewMode = false;
     // The preview window's place and size; 0 width or height: the screen's less 3 pixels.
     int ViewLeft = 0;

@@ -9,7 +9,7 @@ namespace {
 bool TeltMee(const QString& hoeveelheid) {
     if (hoeveelheid.isEmpty()) return false;
     const auto v = TryStrToFloat(hoeveelheid.toStdString());
-    if (!v) throw std::runtime_error((hoeveelheid + QStringLiteral(" is geen geldige waarde")).toStdString());
+    if (!v) throw std::runtime_error(GeenGetalMelding(hoeveelheid.toStdString()));
     return *v != 0;
 }
 

@@ -30,7 +30,7 @@ struct TPaginaKeuze {
 
 // The lines of stock section Moment (1..3) for feed kind Soort (1..5, or 0 for all five);
 // Moment 0 sums all sections and kinds. A batch counts when its amount is not empty and
-// not 0. An amount that is no number throws with its text + " is geen geldige waarde".
+// not 0. An amount that is no number throws with the conversion message of its text.
 int AantalRegelsVoorraad(const TMomentopname& m, int Moment, int Soort);
 // The feed kinds on each page of stock section Moment (1..3); at least one page, which
 // is empty when no batch has an amount.

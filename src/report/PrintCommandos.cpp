@@ -20,6 +20,14 @@ TRapportCommandos::TRapportCommandos(TFrmHoofdFormulier& w, TPrintOmgeving omgev
         const TUitgeschakeld stil(fVenster.TabTarvolingrader);
         PktPrintPreviewPaint(canvas, pagina, fOpname);
     };
+    PktPrintPreview.OnPrinterGekozen = [this](QPrinter& printer) { Staand(printer); };
+}
+
+void TRapportCommandos::Staand(QPrinter& printer) {
+    if (printer.pageLayout().orientation() != QPageLayout::Landscape) return;
+    printer.setPageOrientation(QPageLayout::Portrait);
+    fVenster.Berichten().WaarschuwingOK(QStringLiteral("Printer (page)setting was Landscape, \r\r"
+                                                       "but will be changed to Portrait"));
 }
 
 bool TRapportCommandos::StartJob() {
@@ -31,17 +39,12 @@ bool TRapportCommandos::StartJob() {
     fOpname = NeemMomentopname(fVenster);
     PktPrintPreview.PageCount = PaginaAantal(fOpname);
 
-    QPrinter& printer = PktPrintPreview.Printer();
-    if (printer.pageLayout().orientation() == QPageLayout::Landscape) {
-        printer.setPageOrientation(QPageLayout::Portrait);
-        fVenster.Berichten().WaarschuwingOK(QStringLiteral("Printer (page)setting was Landscape, \r\r"
-                                                           "but will be changed to Portrait"));
-    }
+    Staand(PktPrintPreview.Printer());
     return true;
 }
 
 void TRapportCommandos::MitPrinterInstellingClick() {
-    PktPrintPreview.PrintOmgeving().PaginaInstelling(&fVenster, PktPrintPreview.Printer());
+    PktPrintPreview.PrintOmgeving().PrinterInstelling(&fVenster, PktPrintPreview.Printer());
 }
 
 void TRapportCommandos::MitAfdrukvoorbeeldClick() {

@@ -6,8 +6,9 @@
 // and taken to that page, and no job starts. Then the snapshot of the window is taken,
 // the page count follows from it (an amount in a stock grid that is no number stops the
 // command here, with its message), and a landscape printer is set to portrait with a
-// warning. Only then does the preview or the print job run; its pages are painted from
-// the snapshot, with the wait cursor and the page control disabled while they paint.
+// warning; so is a landscape sheet chosen in the print dialog, before the first page.
+// Only then does the preview or the print job run; its pages are painted from the
+// snapshot, with the wait cursor and the page control disabled while they paint.
 #pragma once
 
 #include "KtPreview.h"
@@ -18,6 +19,7 @@
 #include <functional>
 #include <memory>
 
+class QPrinter;
 class TFrmHoofdFormulier;
 
 class TRapportCommandos : public QObject {
@@ -37,6 +39,9 @@ private:
     // Calculates, takes the snapshot, counts the pages and checks the orientation; false
     // when no job may start.
     bool StartJob();
+    // A landscape sheet is set to portrait, with the warning: the report is laid out on an
+    // upright A4 sheet.
+    void Staand(QPrinter& printer);
     TFrmHoofdFormulier& fVenster;
     TMomentopname fOpname;
 };

@@ -51,7 +51,7 @@ inline TPrintOmgeving NepOmgeving(std::shared_ptr<QStringList> log, std::optiona
         log->append(QStringLiteral("dialog 1-%1").arg(aantal));
         return keuze;
     };
-    o.PaginaInstelling = [log](QWidget*, QPrinter&) { log->append(QStringLiteral("page set-up")); };
+    o.PrinterInstelling = [log](QWidget*, QPrinter&) { log->append(QStringLiteral("printer set-up")); };
     o.Doel = [log](QPrinter&) -> std::unique_ptr<TPrintDoel> { return std::make_unique<TNepDoel>(log); };
     o.ToonVoorbeeld = [log](TPrintPreview&) {
         log->append(QStringLiteral("preview"));

@@ -9,7 +9,9 @@
 #include "TestOmgeving.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QTest>
@@ -162,6 +164,30 @@ TEST(KtPreview, AndereVenstersUitgeschakeldTijdensAfdrukken) {
     EXPECT_EQ(aan, (std::vector<bool>{false, true, false, true}));
     EXPECT_TRUE(venster.isEnabled());
     EXPECT_FALSE(alUit.isEnabled());
+}
+
+// Printer-settings offers the printers and the PDF file target, asks nothing about pages
+// and does not complain that the PDF target is no native printer.
+TEST(KtPreview, PrinterInstellingKiestDePrinter) {
+    static QStringList meldingen;
+    meldingen.clear();
+    const QtMessageHandler vorige = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& s) { meldingen.append(s); });
+    const auto printer = PdfPrinter();
+    const std::unique_ptr<QDialog> dlg = PrinterInstellingDialoog(nullptr, *printer);
+    dlg->show();
+    dlg->hide();
+    qInstallMessageHandler(vorige);
+    EXPECT_FALSE(meldingen.join('|').contains("QPageSetupDialog")) << meldingen.join('|').toStdString();
+    const auto* printers = dlg->findChild<QComboBox*>(QStringLiteral("printers"));
+    ASSERT_NE(printers, nullptr);
+    EXPECT_GE(printers->findText(QStringLiteral("Print to File (PDF)")), 0);
+    const auto* pd = qobject_cast<QPrintDialog*>(dlg.get());
+    ASSERT_NE(pd, nullptr);
+    EXPECT_FALSE(pd->testOption(QAbstractPrintDialog::PrintPageRange));
+    const auto* knoppen = dlg->findChild<QDialogButtonBox*>();
+    ASSERT_NE(knoppen, nullptr);
+    EXPECT_EQ(knoppen->button(QDialogButtonBox::Ok)->text(), "OK");
 }
 
 TEST(PrintingQuery, TekstenEnAnnuleer) {

@@ -134,10 +134,10 @@ TEST(PaginaIndeling, WelkeHoeveelhedenTellen) {
         {"12.5", '.', 4, nullptr},
         {"12,5", ',', 4, nullptr},
         {"-3", '.', 4, nullptr},
-        {"12,5", '.', 0, "12,5 is geen geldige waarde"},
-        {"abc", '.', 0, "abc is geen geldige waarde"},
-        {"-", '.', 0, "- is geen geldige waarde"},
-        {" ", '.', 0, "  is geen geldige waarde"},
+        {"12,5", '.', 0, "'12,5' is not a valid floating point value"},
+        {"abc", '.', 0, "'abc' is not a valid floating point value"},
+        {"-", '.', 0, "'-' is not a valid floating point value"},
+        {" ", '.', 0, "' ' is not a valid floating point value"},
     };
     for (const TGeval& g : gevallen) {
         SetDecimalSeparator(g.Decimaalteken);

@@ -59,7 +59,7 @@ TEST_F(PrintCommandoTest, CommandosAan) {
     for (const char* knop : {"BtnAfdrukvoorbeeld", "BtnAfdrukken"})
         EXPECT_TRUE(w->findChild<QToolButton*>(QString::fromLatin1(knop))->isEnabled()) << knop;
     w->Actie("MitPrinterInstelling")->trigger();
-    EXPECT_EQ(*log, QStringList{"page set-up"});
+    EXPECT_EQ(*log, QStringList{"printer set-up"});
     EXPECT_EQ(c->PktPrintPreview.DrawMargins, false);
 }
 
@@ -131,7 +131,8 @@ TEST_F(PrintCommandoTest, HoeveelheidZonderGetal) {
     Koppel(TAfdrukKeuze{1, 99, {}});
     w->VoorraadGrids[mAanleg][kKV]->SetCells(2, 7, QStringLiteral("12x"));
     w->Actie("MitAfdrukken")->trigger();
-    EXPECT_EQ(omg.Berichten->Teksten(TBerichtSoort::Fout), QStringList{"12x is geen geldige waarde"});
+    EXPECT_EQ(omg.Berichten->Teksten(TBerichtSoort::Fout),
+              QStringList{"'12x' is not a valid floating point value"});
     EXPECT_TRUE(log->isEmpty());
 }
 
@@ -204,6 +205,35 @@ TEST_F(PrintCommandoTest, GeannuleerdePdfVerdwijnt) {
     EXPECT_TRUE(c->PktPrintPreview.Cancelled());
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_TRUE(omg.Berichten->Lijst.empty());
+}
+
+// The PDF target chosen in Printer-settings is the one a later print job writes to; a
+// landscape sheet chosen in the print dialog is set back to portrait, with the warning,
+// before any page is painted.
+TEST_F(PrintCommandoTest, LiggendGekozenInDePrintdialoog) {
+    Typ();
+    QTemporaryDir map;
+    const QString pdf = map.filePath("instelling.pdf");
+    TPrintOmgeving o = NepOmgeving(log, std::nullopt);
+    o.PrinterInstelling = [pdf](QWidget*, QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+    };
+    o.PrintDialoog = [](QWidget*, QPrinter& printer, int aantal) -> std::optional<TAfdrukKeuze> {
+        printer.setPageOrientation(QPageLayout::Landscape);
+        return TAfdrukKeuze{1, aantal, {}};
+    };
+    o.Doel = TPrintOmgeving::Standaard().Doel;
+    Koppel(std::nullopt, &o);
+    w->Actie("MitPrinterInstelling")->trigger();
+    w->Actie("MitAfdrukken")->trigger();
+    EXPECT_EQ(omg.Berichten->Teksten(),
+              QStringList{"Printer (page)setting was Landscape, \r\rbut will be changed to Portrait"});
+    ASSERT_TRUE(QFile::exists(pdf));
+    const QString info = Poppler("pdfinfo", {pdf});
+    EXPECT_TRUE(
+        info.contains(QRegularExpression("Page size:\\s+595(\\.\\d+)? x 84[12](\\.\\d+)? pts \\(A4\\)")))
+        << info.toStdString();
 }
 
 // A PDF file that cannot be written stops the job with a message; nothing is painted.
