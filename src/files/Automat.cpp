@@ -204,8 +204,10 @@ void TFrmAutomat::VerwerkBestand() {
 }
 
 bool TFrmAutomat::ControleerKoppen() {
-    QFile f(InBestand);
-    if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("Cannot open file");
+    // Checked to be a file before; a FIFO put in its place since then must not make it wait.
+    QFile f;
+    if (!OpenGewoonBestand(f, InBestand, QIODevice::ReadOnly).Open)
+        throw std::runtime_error("Cannot open file");
     const QByteArray inhoud = f.readAll();
     fInhoud.assign(inhoud.constData(), static_cast<std::size_t>(inhoud.size()));
     return ::ControleerKoppen(EersteRegel(fInhoud), Koppen,
