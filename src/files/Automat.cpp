@@ -226,8 +226,10 @@ void TFrmAutomat::VerwerkBestand() {
 }
 
 bool TFrmAutomat::ControleerKoppen() {
-    QFile f(InBestand);
-    if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("Cannot open file");
+    // Checked to be a file before; a FIFO put in its place since then must not make it wait.
+    QFile f;
+    if (!OpenGewoonBestand(f, InBestand, QIODevice::ReadOnly).Open)
+        throw std::runtime_error("Cannot open file");
     fInhoud = TabelInhoud(f.readAll());
     return ::ControleerKoppen(EersteRegel(fInhoud), Koppen, [this](const std::string& t) {
         fOmgeving.Berichten->Fout(QString::fromStdString(t));

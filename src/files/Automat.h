@@ -19,6 +19,7 @@ class QListWidget;
 class QPushButton;
 class StaticText;
 class TFrmHoofdFormulier;
+struct TDumpGeheugen;
 
 class TFrmAutomat : public QDialog {
     Q_OBJECT
@@ -67,7 +68,8 @@ public:
 
 private:
     // One plan, steps 1..16; throws on an error that ends the plan.
-    void BerekenPlan(TPlan& plan, int nummer, const std::function<bool(const QString&)>& vraagDubbel);
+    void BerekenPlan(TPlan& plan, int nummer, const std::function<bool(const QString&)>& vraagDubbel,
+                     TDumpGeheugen& dumpGeheugen);
     void VulGrids(const TPlan& plan);
     void Regel(const QString& tekst);
     template <typename F> void Bewaak(F&& f) { Bewaakt(*fOmgeving.Berichten, std::forward<F>(f)); }

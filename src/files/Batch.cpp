@@ -156,6 +156,8 @@ void TFrmAutomat::BerekenPlannen() {
             }
         };
 
+        // Each dump file is read once in the run, not once per farm.
+        TDumpGeheugen dumpGeheugen;
         int nummer = 0;
         for (TPlan& plan : Plannen) {
             ++nummer;
@@ -166,7 +168,7 @@ void TFrmAutomat::BerekenPlannen() {
             plan.Berekend = false;
             plan.Uitvoer = {};
             try {
-                BerekenPlan(plan, nummer, vraagDubbel);
+                BerekenPlan(plan, nummer, vraagDubbel, dumpGeheugen);
             } catch (const std::exception& e) {
                 plan.Berekend = false;
                 plan.Uitvoer = {};
@@ -185,8 +187,8 @@ void TFrmAutomat::BerekenPlannen() {
     MitNieuwClick(w);
 }
 
-void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
-                              const std::function<bool(const QString&)>& vraagDubbel) {
+void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer, const std::function<bool(const QString&)>& vraagDubbel,
+                              TDumpGeheugen& dumpGeheugen) {
     TFrmHoofdFormulier& w = *fHoofd;
     const TTvInvoer& in = plan.Invoer;
     TStopwatch klok;
@@ -367,7 +369,7 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer,
     if (!opgeslagen) return;
 
     // The BEX and BEA lines.
-    SchrijfDump(w, DumpBestand, vraagDubbel);
+    SchrijfDump(w, DumpBestand, vraagDubbel, &dumpGeheugen);
     klok.Tel(StapTijden.Dump);
     plan.Berekend = true;
 }
@@ -422,7 +424,8 @@ void TFrmAutomat::SchrijfUitvoer() {
         "MA_VOORDEEL_N\tMA_VOORDEEL_P\t\r\n";
     for (const TPlan& plan : Plannen) {
         const TTvUitvoer& u = plan.Uitvoer;
-        tekst += QByteArray::fromStdString(plan.Naam) + '\t';
+        // A tab in the name would move every figure of the row one column on.
+        tekst += QByteArray::fromStdString(plan.Naam).replace('\t', ' ') + '\t';
         for (const ars2* veld : {&u.ExcrSpecExc, &u.ExcrSpecInc, &u.ExcrForf, &u.ExcrVoordeel, &u.GebrNorm,
                                  &u.MestafzForf, &u.MestafzSpec, &u.MestafzVoordeel})
             for (int i = 1; i <= 2; ++i)

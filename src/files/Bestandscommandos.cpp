@@ -21,7 +21,12 @@
 #include <QScrollArea>
 #include <QToolButton>
 
+#include <cerrno>
 #include <span>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 const QString kSectieHistorie = QStringLiteral("BestandHistorie");
@@ -83,6 +88,43 @@ void VolgWijzigingen(TFrmHoofdFormulier& w) {
         }
 }
 } // namespace
+
+TGeopend OpenGewoonBestand(QFile& f, const QString& naam, QIODevice::OpenMode modus) {
+    TGeopend uitslag;
+    const QByteArray pad = QFile::encodeName(naam);
+    struct stat st {};
+    // A FIFO or device is not even opened when it is known beforehand.
+    if (::stat(pad.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
+        uitslag.GeenBestand = true;
+        return uitslag;
+    }
+    const bool toevoegen = modus.testFlag(QIODevice::Append);
+    // Without waiting: opening a FIFO would block until its other end is opened.
+    const int vlaggen = (toevoegen ? O_WRONLY | O_APPEND : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
+    int fd = ::open(pad.constData(), vlaggen);
+    if (fd < 0 && errno == ENOENT && toevoegen) {
+        fd = ::open(pad.constData(), vlaggen | O_CREAT | O_EXCL, 0666);
+        uitslag.Gemaakt = fd >= 0;
+    }
+    if (fd < 0) {
+        uitslag.Fout = qt_error_string(errno);
+        return uitslag;
+    }
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        uitslag.GeenBestand = true;
+        return uitslag;
+    }
+    // A regular file never waits anyway; reads and writes go on as usual.
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!f.open(fd, modus, QFileDevice::AutoCloseHandle)) {
+        uitslag.Fout = f.errorString();
+        ::close(fd);
+        return uitslag;
+    }
+    uitslag.Open = true;
+    return uitslag;
+}
 
 TKtFilehistMenu* BestandHistorie(TFrmHoofdFormulier& w) {
     return w.findChild<TKtFilehistMenu*>(QStringLiteral("FhmBestandHistorie"), Qt::FindDirectChildrenOnly);
@@ -200,8 +242,8 @@ bool SchrijfBestand(TFrmHoofdFormulier& w, const QString& naam) {
 }
 
 bool LeesBestand(TFrmHoofdFormulier& w, const QString& naam) {
-    QFile f(naam);
-    if (!f.open(QIODevice::ReadOnly)) {
+    QFile f;
+    if (!OpenGewoonBestand(f, naam, QIODevice::ReadOnly).Open) {
         w.Berichten().Fout(QStringLiteral("Cannot open file ") + naam);
         return false;
     }

@@ -6,6 +6,7 @@
 
 #include "Omgeving.h"
 
+#include <QFile>
 #include <QString>
 
 class TFrmHoofdFormulier;
@@ -41,6 +42,19 @@ bool SchrijfBestand(TFrmHoofdFormulier& w, const QString& naam);
 // they were. Then the window is reset, the old name goes to the recent files, the name
 // becomes current and every input is set from the file. True on success.
 bool LeesBestand(TFrmHoofdFormulier& w, const QString& naam);
+
+// How opening a file for reading or appending went.
+struct TGeopend {
+    bool Open = false;        // f holds the file
+    bool GeenBestand = false; // refused: a folder, FIFO, socket or device, not a file
+    bool Gemaakt = false;     // appending made the file
+    QString Fout;             // the system's reason when it could not be opened at all
+};
+// Opens naam as f for reading (QIODevice::ReadOnly) or appending (QIODevice::Append, made
+// when missing; add QIODevice::Unbuffered to write straight through) only when it is a
+// regular file. Anything else is refused at once: the open never waits, not even when the
+// name is swapped for a FIFO after the check. f then holds the handle, not the name.
+TGeopend OpenGewoonBestand(QFile& f, const QString& naam, QIODevice::OpenMode modus);
 
 // The question of closing: "Save file " + name + "?" with Yes, No and Cancel, asked while
 // the farm was not saved since the last New or was edited since its last save or read.

@@ -170,15 +170,58 @@ QByteArray EersteRegel(const QByteArray& inhoud) {
     return inhoud.left(eind);
 }
 
-// Whether a row after the header begins with begin.
-bool HeeftRij(const QByteArray& inhoud, const QByteArray& begin) {
-    qsizetype pos = inhoud.indexOf('\n');
-    while (pos >= 0) {
-        ++pos;
-        if (QByteArrayView(inhoud).sliced(pos).startsWith(begin)) return true;
-        pos = inhoud.indexOf('\n', pos);
+// A row's name, what the duplicate check compares: its text up to the first "@". A row
+// without one names no farm.
+void NeemRijOp(TDumpStand& stand, QByteArrayView rij) {
+    const qsizetype apenstaart = rij.indexOf('@');
+    if (apenstaart >= 0) stand.Namen.insert(rij.first(apenstaart).toByteArray());
+}
+
+void MeldOpenFout(TBerichten& berichten, const QString& bestand, const TGeopend& open, const char* wat) {
+    if (open.GeenBestand)
+        berichten.Fout(QStringLiteral("Cannot open file ") + bestand);
+    else
+        berichten.Fout(
+            QStringLiteral("The dump file %1 cannot be %2:\n%3").arg(bestand, QLatin1String(wat), open.Fout));
+}
+
+// Reads what appending needs of a dump file, line by line; a missing file is an empty one.
+bool LeesStand(const QString& bestand, TDumpStand& stand, TBerichten& berichten) {
+    stand = {};
+    stand.Grootte = 0;
+    if (!QFileInfo::exists(bestand)) return true;
+    QFile f;
+    const TGeopend open = OpenGewoonBestand(f, bestand, QIODevice::ReadOnly);
+    if (!open.Open) {
+        MeldOpenFout(berichten, bestand, open, "read");
+        return false;
     }
-    return false;
+    while (!f.atEnd() && f.error() == QFileDevice::NoError) {
+        const QByteArray regel = f.readLine();
+        if (stand.Grootte == 0)
+            stand.Kop = EersteRegel(regel);
+        else
+            NeemRijOp(stand, regel);
+        stand.Grootte += regel.size();
+        stand.Regeleinde = regel.endsWith('\n');
+    }
+    if (f.error() != QFileDevice::NoError) {
+        berichten.Fout(QStringLiteral("The dump file %1 cannot be read:\n%2").arg(bestand, f.errorString()));
+        stand.Grootte = -1;
+        return false;
+    }
+    return true;
+}
+
+// Writes all of data; a short write is tried again so that its error is known.
+bool SchrijfAlles(QFile& f, const QByteArray& data) {
+    qint64 klaar = 0;
+    while (klaar < data.size()) {
+        const qint64 n = f.write(data.constData() + klaar, data.size() - klaar);
+        if (n <= 0) return false;
+        klaar += n;
+    }
+    return true;
 }
 
 QString DumpVraag(const QString& naam) {
@@ -262,60 +305,67 @@ QByteArray DumpWaarderegel(const TFrmHoofdFormulier& w, TDumpModule module, cons
 
 bool VoegDumpRegelToe(const QString& bestand, const QByteArray& kop, const QByteArray& regel,
                       const QString& naam, TBerichten& berichten,
-                      const std::function<bool(const QString& vraag)>& vraag) {
-    QFile f(bestand);
-    QByteArray inhoud;
-    if (f.exists()) {
-        if (f.open(QIODevice::ReadOnly)) inhoud = f.readAll();
-        if (!f.isOpen() || f.error() != QFileDevice::NoError) {
-            berichten.Fout(
-                QStringLiteral("The dump file %1 cannot be read:\n%2").arg(bestand, f.errorString()));
-            return false;
-        }
-        f.close();
+                      const std::function<bool(const QString& vraag)>& vraag, TDumpStand* onthouden) {
+    TDumpStand eigen;
+    TDumpStand& stand = onthouden ? *onthouden : eigen;
+    // What is kept holds while the file has the size it describes.
+    const QFileInfo info(bestand);
+    if (stand.Grootte < 0 || stand.Grootte != (info.exists() ? info.size() : 0)) {
+        if (!LeesStand(bestand, stand, berichten)) return false;
     }
 
+    const bool leeg = stand.Grootte == 0;
     QByteArray toevoeging;
-    if (inhoud.isEmpty()) {
+    if (leeg) {
         // A new or empty file starts with the header.
         toevoeging = kop + kCrLf + regel + kCrLf;
     } else {
-        if (EersteRegel(inhoud) != kop) {
+        if (stand.Kop != kop) {
             berichten.Fout(QStringLiteral("Error: dumpfile format niet gelijk"));
             return false;
         }
         const QString naamGroot = Veilig(naam.toUpper());
-        if (HeeftRij(inhoud, NaarWindows1252(naamGroot) + '@') && !(vraag && vraag(DumpVraag(naamGroot))))
+        if (stand.Namen.contains(NaarWindows1252(naamGroot)) && !(vraag && vraag(DumpVraag(naamGroot))))
             return false;
         // A file that lost its final line break gets it back first.
-        if (!inhoud.endsWith('\n')) toevoeging = kCrLf;
+        if (!stand.Regeleinde) toevoeging = kCrLf;
         toevoeging += regel + kCrLf;
     }
 
-    const bool bestond = f.exists();
-    const qint64 grootte = inhoud.size();
-    bool goed = f.open(QIODevice::WriteOnly | QIODevice::Append);
-    if (goed) {
-        goed = f.write(toevoeging) == toevoeging.size() && f.flush();
-        if (!goed) {
-            // Back to what the file held.
-            if (bestond)
-                f.resize(grootte);
-            else
-                f.remove();
-        }
-    }
-    if (!goed) {
-        berichten.Fout(
-            QStringLiteral("The dump file %1 cannot be written:\n%2").arg(bestand, f.errorString()));
+    // Unbuffered: after a failed write nothing is left over to be written after the cut.
+    QFile f;
+    const TGeopend open = OpenGewoonBestand(f, bestand, QIODevice::Append | QIODevice::Unbuffered);
+    if (!open.Open) {
+        MeldOpenFout(berichten, bestand, open, "written");
         return false;
     }
+    const qint64 voor = f.size();
+    if (SchrijfAlles(f, toevoeging)) {
+        f.close();
+        if (voor == stand.Grootte) {
+            if (leeg) stand.Kop = kop;
+            NeemRijOp(stand, regel);
+            stand.Regeleinde = true;
+            stand.Grootte += toevoeging.size();
+        } else {
+            // Someone else wrote to the file meanwhile: read it again next time.
+            stand.Grootte = -1;
+        }
+        return true;
+    }
+    // Back to exactly what the file held.
+    const QString fout = f.errorString();
+    bool terug = open.Gemaakt || f.resize(voor);
     f.close();
-    return true;
+    if (open.Gemaakt) terug = QFile::remove(bestand);
+    QString tekst = QStringLiteral("The dump file %1 cannot be written:\n%2").arg(bestand, fout);
+    if (!terug) tekst += QStringLiteral("\nThe file may be damaged.");
+    berichten.Fout(tekst);
+    return false;
 }
 
 void SchrijfDump(TFrmHoofdFormulier& w, const QString& D,
-                 const std::function<bool(const QString& vraag)>& vraagDubbel) {
+                 const std::function<bool(const QString& vraag)>& vraagDubbel, TDumpGeheugen* geheugen) {
     if (!w.Bereken()) {
         w.Berichten().Fout(QStringLiteral("Vul eerst alle tabbladen goed in"));
         return;
@@ -332,8 +382,9 @@ void SchrijfDump(TFrmHoofdFormulier& w, const QString& D,
             continue;
         // One module's trouble is shown and the next module still goes.
         w.Bewaak([&] {
-            VoegDumpRegelToe(DumpBestandsnaam(D, module), bouwer.Kop(module), bouwer.Regel(module, naam),
-                             naam, w.Berichten(), vraag);
+            const QString bestand = DumpBestandsnaam(D, module);
+            VoegDumpRegelToe(bestand, bouwer.Kop(module), bouwer.Regel(module, naam), naam, w.Berichten(),
+                             vraag, geheugen ? &geheugen->Bestanden[bestand] : nullptr);
         });
     }
 }

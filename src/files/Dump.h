@@ -8,6 +8,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -48,21 +50,40 @@ QByteArray DumpWaarderegel(const TFrmHoofdFormulier& w, TDumpModule module, cons
 // Text in Windows-1252; a character it lacks becomes "?".
 QByteArray NaarWindows1252(const QString& tekst);
 
+// What appending needs to know of a dump file, as it was at a given size: its first line,
+// the first field of every further row and whether it ends in a line break.
+struct TDumpStand {
+    qint64 Grootte = -1; // the size described; -1 before the file is read
+    QByteArray Kop;
+    QSet<QByteArray> Namen;
+    bool Regeleinde = true;
+};
+// The dump files of one batch run by name, each read once and kept up to date with every
+// line appended, so that a run does not read its whole dump files again for every farm.
+struct TDumpGeheugen {
+    QHash<QString, TDumpStand> Bestanden;
+};
+
 // Appends a farm's line to a dump file. A missing or empty file gets the header and the
 // line; a file whose first line is not the header is left alone with an error; when a row
 // of the same farm (its upper-case name and "@") is found, vraag decides (true appends).
-// Every write is checked: on failure the file keeps what it had and the error is shown.
-// Returns whether the line was written.
+// A folder, FIFO, socket or device is refused with "Cannot open file ...". A failed write
+// is cut back, so the file keeps exactly what it had, and shown; when even that fails the
+// message says the file may be damaged. With stand, the file is read only when stand does
+// not describe its present size, and stand is kept up to date. Returns whether the line
+// was written.
 bool VoegDumpRegelToe(const QString& bestand, const QByteArray& kop, const QByteArray& regel,
                       const QString& naam, TBerichten& berichten,
-                      const std::function<bool(const QString& vraag)>& vraag);
+                      const std::function<bool(const QString& vraag)>& vraag, TDumpStand* stand = nullptr);
 
 // Calculates with the window's calculation driver and appends the line of every module
 // that is on to its file for the chosen name D. The question about a farm already present
 // goes through vraagDubbel when given (true appends), else to the window's message seam
-// (Yes appends). An error of one module is shown and the next module goes on.
+// (Yes appends). An error of one module is shown and the next module goes on. A batch run
+// passes its geheugen, so that each file is read once in the run.
 void SchrijfDump(TFrmHoofdFormulier& w, const QString& D,
-                 const std::function<bool(const QString& vraag)>& vraagDubbel = {});
+                 const std::function<bool(const QString& vraag)>& vraagDubbel = {},
+                 TDumpGeheugen* geheugen = nullptr);
 
 // The export command of the menu and the tool bar: a farm without a file name is saved
 // first, then the dump file is chosen and written.

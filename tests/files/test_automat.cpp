@@ -2,6 +2,8 @@
 // through its buttons, the dialogs and message boxes answered by the stand-ins.
 #include "Automat.h"
 #include "Bestandscommandos.h"
+#include "BijzondereBestanden.h"
+#include "Dump.h"
 
 #include "NumEdit.h"
 #include "StaticText.h"
@@ -551,5 +553,40 @@ TEST_F(AutomatTest, DumpkopFoutInDeLijst) {
     EXPECT_TRUE(Meldingen().isEmpty()) << Meldingen().join('|').toStdString();
     // The BEA file was new and got its line.
     EXPECT_EQ(Regels(Map() + "boeren.dmp2").size(), 2);
+}
+
+TEST_F(AutomatTest, FifoAlsDumpbestandMeteenGeweigerd) {
+    ASSERT_TRUE(QDir().mkpath(Map()));
+    const TFifo fifo(Map() + "boeren.dmp");
+    Verwerk(Tabel({BexBoer("A")}));
+    EXPECT_EQ(Lijst().mid(0, 2), (QStringList{"A", "Error: Cannot open file " + Map() + "boeren.dmp"}));
+    EXPECT_TRUE(Meldingen().isEmpty()) << Meldingen().join('|').toStdString();
+    EXPECT_EQ(Regels(Map() + "boeren.dmp2").size(), 2);
+}
+
+TEST_F(AutomatTest, TabInDeNaamWordtEenSpatie) {
+    Verwerk(Tabel({BexBoer("Boer\tA")}));
+    EXPECT_EQ(Regels(Map() + "boeren.out").value(1), "Boer A\t" + kBexCijfers + "\r");
+}
+
+TEST_F(AutomatTest, DumpnamenEenmaalGelezenDezelfdeVragenEnRijen) {
+    // A row of B already there (without its line break), and two names of the run that the
+    // dump writes alike ("@" becomes "_"); a tab table (without VERSIE), as "@" cannot be
+    // in an "@" table.
+    const QByteArray kop = DumpSleutels(TDumpModule::BEX).join('@').toLatin1() + '@';
+    omg.Schrijf("batch/boeren.dmp", kop + "\r\nB@x@");
+    omg.Berichten->Antwoorden = {TAntwoord::Nee, TAntwoord::Ja, TAntwoord::Ja};
+    std::vector<TRij> rijen = {BexBoer("A"), BexBoer("X@1"), BexBoer("B"), BexBoer("X_1")};
+    for (TRij& r : rijen)
+        std::erase_if(r, [](const auto& p) { return p.first == "VERSIE"; });
+    Verwerk(Tabel(rijen, '\t'));
+    const QString vraag =
+        QStringLiteral("Dump file already contents a file with the name: %1\n"
+                       "Will youWilt u dit bestand toch (nogmaals) exporteren naar dumpfile?");
+    EXPECT_EQ(Meldingen(TBerichtSoort::Vraag),
+              (QStringList{vraag.arg("B"), vraag.arg("X_1"), vraag.arg("X_1")}));
+    EXPECT_EQ(DumpNamen(a->DumpBestand), (QStringList{"naaminv", "B", "A", "X_1", "X_1"}));
+    EXPECT_EQ(Regels(a->DumpBestand).value(1), "B@x@\r");
+    EXPECT_EQ(DumpNamen(a->DumpBestand + "2"), (QStringList{"naaminv", "A", "X_1", "B", "X_1"}));
 }
 } // namespace

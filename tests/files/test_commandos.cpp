@@ -1,6 +1,7 @@
 // The File menu through the dialog and message stand-ins: New, Open, Save, Save as, the
 // caption, the question before closing and the modified flag.
 #include "Bestandvenster.h"
+#include "BijzondereBestanden.h"
 #include "FilehistMenu.h"
 #include "IniBestand.h"
 #include "NumEdit.h"
@@ -110,6 +111,19 @@ TEST_F(CommandoTest, OpenReadsTheChosenFile) {
     // A cancelled dialog reads nothing.
     w->MitOpenen->trigger();
     EXPECT_EQ(w->BestandNaam, pad);
+}
+
+TEST_F(CommandoTest, OpenRefusesWhatIsNoFileAtOnce) {
+    const QString pad = Bewaar("Boer.trv", BouwBestand(201200, TTestBoerderij()));
+    ASSERT_TRUE(LeesBestand(*w, pad));
+    const TFifo fifo(Pad("fifo.trv"));
+    for (const QString& naam : {Pad("fifo.trv"), omg.Map(), QStringLiteral("/dev/null")}) {
+        omg.Berichten->Lijst.clear();
+        Kies(naam);
+        w->MitOpenen->trigger();
+        EXPECT_EQ(Meldingen(), QStringList{"Cannot open file " + naam});
+        EXPECT_EQ(w->BestandNaam, pad);
+    }
 }
 
 TEST_F(CommandoTest, CommandLineOpensAFarmFile) {

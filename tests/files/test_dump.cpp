@@ -2,6 +2,7 @@
 // the example farm under both decimal signs, appending to new, empty, foreign and damaged
 // files, the question about a farm already present, and the export command with its
 // dialogs.
+#include "BijzondereBestanden.h"
 #include "Dump.h"
 #include "Venster.h"
 #include "Voorbeeldbedrijf.h"
@@ -245,10 +246,30 @@ TEST_F(DumpBestandTest, SchrijffoutWordtGemeldEnLaatNietsAchter) {
     EXPECT_FALSE(VoegToe("farm"));
     EXPECT_FALSE(QFile::exists(pad));
     ASSERT_EQ(berichten.Lijst.size(), 2u);
+    EXPECT_EQ(berichten.Lijst[0].Tekst, "Cannot open file " + map.filePath("map.dmp"));
     for (const auto& b : berichten.Lijst) {
         EXPECT_EQ(b.Soort, TBerichtSoort::Fout);
-        EXPECT_TRUE(b.Tekst.startsWith("The dump file ")) << b.Tekst.toStdString();
+        EXPECT_TRUE(b.Tekst.startsWith("The dump file ") || b.Tekst.startsWith("Cannot open file "))
+            << b.Tekst.toStdString();
     }
+}
+
+TEST_F(DumpBestandTest, MisluktSchrijvenLaatHetBestandZoalsHetWas) {
+    const QByteArray inhoud = "naaminv@x@\r\nA@1@\r\nB@1";
+    ASSERT_TRUE(Schrijf(pad, inhoud));
+    const QString nieuw = map.filePath(QStringLiteral("nieuw.dmp"));
+    // Room for a few bytes of the line only, in the old file and in a new one.
+    for (const rlim_t grens : {static_cast<rlim_t>(inhoud.size()) + 5, rlim_t{5}}) {
+        const TGroottegrens g(grens);
+        EXPECT_FALSE(VoegToe("farm"));
+        pad = nieuw;
+    }
+    EXPECT_EQ(Inhoud(map.filePath(QStringLiteral("farms.dmp"))), inhoud);
+    EXPECT_FALSE(QFile::exists(nieuw));
+    EXPECT_EQ(
+        berichten.Teksten(TBerichtSoort::Fout),
+        (QStringList{"The dump file " + map.filePath("farms.dmp") + " cannot be written:\nFile too large",
+                     "The dump file " + nieuw + " cannot be written:\nFile too large"}));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -362,7 +383,38 @@ TEST_F(DumpTest, FoutInEenModuleStooptDeVolgendeNiet) {
     const QStringList fouten = Meldingen(TBerichtSoort::Fout);
     ASSERT_EQ(fouten.size(), 2);
     EXPECT_EQ(fouten[0], "Error: dumpfile format niet gelijk");
-    EXPECT_TRUE(fouten[1].startsWith("The dump file ")) << fouten[1].toStdString();
+    EXPECT_EQ(fouten[1], "Cannot open file " + D() + "3");
+}
+
+TEST_F(DumpTest, MisluktSchrijvenLaatElkBestandZoalsHetWas) {
+    Voorbeeld();
+    SchrijfDump(*w, D());
+    // Every file padded with a row to one size, which may then grow by a few bytes only.
+    QList<QByteArray> voor;
+    for (TDumpModule m : kModules) {
+        QByteArray inhoud = Inhoud(DumpBestandsnaam(D(), m));
+        inhoud += "VUL@" + QByteArray(6000 - inhoud.size() - 6, 'x') + kCrLf;
+        ASSERT_TRUE(Schrijf(DumpBestandsnaam(D(), m), inhoud));
+        voor << inhoud;
+    }
+    {
+        const TGroottegrens grens(6010);
+        SchrijfDump(*w, D(), [](const QString&) { return true; });
+    }
+    for (std::size_t i = 0; i < kModules.size(); ++i)
+        EXPECT_EQ(Inhoud(DumpBestandsnaam(D(), kModules[i])), voor[static_cast<int>(i)]) << i;
+    EXPECT_EQ(Meldingen(TBerichtSoort::Fout).size(), 4);
+}
+
+TEST_F(DumpTest, FifoAlsDumpbestandMeteenGeweigerd) {
+    Voorbeeld();
+    KoppelDump(*w);
+    const TFifo fifo(D());
+    omg.Dialogen->Antwoorden = {D()};
+    w->MitDump->trigger();
+    // The other modules go on.
+    EXPECT_EQ(Meldingen(), QStringList{"Cannot open file " + D()});
+    EXPECT_EQ(Inhoud(D() + "2"), Kop(TDumpModule::BEA) + kCrLf + kVoorbeeld[1] + kCrLf);
 }
 
 TEST_F(DumpTest, JongveeKopPastNietInEenKoeienbestand) {
