@@ -206,8 +206,8 @@ INSTANTIATE_TEST_SUITE_P(
 class DownloadTest : public VersieControleTest {};
 
 TEST(VersieOphaler, TheProgramGivesTheWholeFetchTenSeconds) {
-    const auto* standaard =
-        dynamic_cast<const THttpVersieOphaler*>(TOndersteuningOmgeving::Standaard().Versie.get());
+    const TOndersteuningOmgeving omgeving = TOndersteuningOmgeving::Standaard();
+    const auto* standaard = dynamic_cast<const THttpVersieOphaler*>(omgeving.Versie.get());
     ASSERT_NE(standaard, nullptr);
     EXPECT_EQ(standaard->Limiet(), 10000);
 }
