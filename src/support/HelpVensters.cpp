@@ -49,7 +49,8 @@ QPlainTextEdit* THelpVenster::Memo(const char* naam, const QString& tekst, QWidg
     auto* m = new QPlainTextEdit(tekst, ouder);
     m->setObjectName(QLatin1String(naam));
     m->setReadOnly(true);
-    m->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Lines wrap at the window's edge; a table narrower than the window stays as it is.
+    m->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QFont f(QStringLiteral("Monospace"));
     f.setStyleHint(QFont::TypeWriter);
     m->setFont(f);

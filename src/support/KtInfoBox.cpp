@@ -1,5 +1,6 @@
 #include "KtInfoBox.h"
 
+#include "Getallen.h"
 #include "Omgeving.h"
 #include "Tarvolingrade_u.h"
 
@@ -12,10 +13,12 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include <stdexcept>
+#include <utility>
 
 std::array<QString, 4> LeesVersieRegels(const QByteArray& inhoud) {
     std::array<QString, 4> regels;
@@ -34,6 +37,18 @@ std::array<QString, 4> LeesVersieRegels(const QByteArray& inhoud) {
     }
     return regels;
 }
+
+bool IsVersieNummer(const QString& regel) {
+    static const QRegularExpression kNummer(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
+    return kNummer.match(regel).hasMatch();
+}
+
+namespace {
+// A text of the version file as it may stand in a message.
+QString Kort(const QString& tekst) {
+    return QString::fromStdString(KortAf(tekst.toStdString()));
+}
+} // namespace
 
 QString NaamInRegels(const QString& naam) {
     if (naam.size() <= 40) return naam;
@@ -198,8 +213,15 @@ QUrl TKtInfoBox::VersieUrl() const {
 }
 
 void TKtInfoBox::VersieControle(bool ToonAlsActueel) {
-    fOmgeving.Versie->Haal(VersieUrl(), this, [this, ToonAlsActueel](const TVersieAntwoord& a) {
-        Bewaakt(*fBerichten, [&] { VerwerkVersie(a, ToonAlsActueel); });
+    // A check that is still waiting answers this request too: a second click starts no
+    // second fetch, and a click during the quiet check of the start is still answered.
+    fToonAlsActueel = fToonAlsActueel || ToonAlsActueel;
+    if (fBezig) return;
+    fBezig = true;
+    fOmgeving.Versie->Haal(VersieUrl(), this, [this](const TVersieAntwoord& a) {
+        const bool toon = std::exchange(fToonAlsActueel, false);
+        fBezig = false;
+        Bewaakt(*fBerichten, [&] { VerwerkVersie(a, toon); });
         emit VersieControleKlaar();
     });
 }
@@ -212,8 +234,9 @@ QString TKtInfoBox::HuidigeVersie() const {
 void TKtInfoBox::VerwerkVersie(const TVersieAntwoord& antwoord, bool ToonAlsActueel) {
     const QString LF = QStringLiteral("\n");
     const auto [naam, versie, datum, download] = LeesVersieRegels(antwoord.Inhoud);
-    // An empty version line says nothing about the latest version: the check failed.
-    if (!antwoord.Gelukt || versie.isEmpty()) {
+    // Only a version number says which version is the latest: an empty line, a login page
+    // of a hotel network or garbage is a failed check, not a newer version.
+    if (!antwoord.Gelukt || !IsVersieNummer(versie)) {
         fBerichten->Informatie(
             QStringLiteral("Automatic checking of the versionnumber has failed.\n\nGo to the website ") +
             fGegevens.DownloadAdres + LF + QStringLiteral("to check if a newer version is available.") + LF +
@@ -223,8 +246,8 @@ void TKtInfoBox::VerwerkVersie(const TVersieAntwoord& antwoord, bool ToonAlsActu
     }
     if (!fGegevens.Versie.contains(versie)) {
         const TAntwoord keuze = fBerichten->Waarschuwing(
-            QStringLiteral("A newer version of the program is available:\n") + naam +
-            QStringLiteral(" version ") + versie + QStringLiteral(" - ") + datum + LF + LF +
+            QStringLiteral("A newer version of the program is available:\n") + Kort(naam) +
+            QStringLiteral(" version ") + Kort(versie) + QStringLiteral(" - ") + Kort(datum) + LF + LF +
             QStringLiteral("At present you are using version:") + LF + HuidigeVersie() + LF + LF +
             QStringLiteral("The most recent version can be downloaded from the website:    ") + LF +
             fGegevens.DownloadAdres + LF + LF +
@@ -240,7 +263,7 @@ void TKtInfoBox::VerwerkVersie(const TVersieAntwoord& antwoord, bool ToonAlsActu
             adres = QUrl::fromUserInput(fGegevens.DownloadAdres);
         if (!adres.isValid() || !fOmgeving.Url->Open(adres))
             fBerichten->Fout(QStringLiteral("Error in procedure of version checking: ") +
-                             QStringLiteral("the download page ") + adres.toString() +
+                             QStringLiteral("the download page ") + Kort(adres.toString()) +
                              QStringLiteral(" could not be opened"));
         return;
     }

@@ -23,6 +23,10 @@ class QFrame;
 // returns after it are skipped; lines past the end of the body are empty.
 std::array<QString, 4> LeesVersieRegels(const QByteArray& inhoud);
 
+// Whether a version line is a version number: digits, optionally a decimal point and more
+// digits ("2012.00", "2012").
+bool IsVersieNummer(const QString& regel);
+
 // The program name as the about box shows it: a name longer than 40 characters is broken
 // at the last blank before position 40 (without one the first line is empty).
 QString NaamInRegels(const QString& naam);
@@ -62,7 +66,8 @@ public:
     // Opens the web site in the browser.
     void GotoWebsite();
     // Fetches the version file in the background. Quiet (ToonAlsActueel false), only a
-    // newer version or a failure is told; else also that this version is the latest.
+    // newer version or a failure is told; else also that this version is the latest. While
+    // a fetch is on its way, no second one is started.
     void VersieControle(bool ToonAlsActueel);
     // The database engine's version: there is none.
     QString BdeVersie() const { return QStringLiteral("n.v.t."); }
@@ -83,4 +88,7 @@ private:
     const TInfoBoxGegevens& fGegevens;
     std::shared_ptr<TBerichten> fBerichten;
     TOndersteuningOmgeving fOmgeving;
+    // A fetch is on its way, and whether its outcome is told when this is the latest.
+    bool fBezig = false;
+    bool fToonAlsActueel = false;
 };

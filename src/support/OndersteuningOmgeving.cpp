@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 
 bool TQtUrlOpener::Open(const QUrl& adres) {
@@ -16,32 +17,67 @@ bool TQtUrlOpener::Open(const QUrl& adres) {
 
 struct THttpVersieOphaler::TData {
     QNetworkAccessManager Netwerk;
-    int Timeout = kStandaardTimeout;
+    int Limiet = kStandaardLimiet;
 };
 
-THttpVersieOphaler::THttpVersieOphaler(int timeoutMs) : d(std::make_unique<TData>()) {
-    d->Timeout = timeoutMs;
+THttpVersieOphaler::THttpVersieOphaler(int limietMs) : d(std::make_unique<TData>()) {
+    d->Limiet = limietMs;
 }
 
 THttpVersieOphaler::~THttpVersieOphaler() = default;
 
+int THttpVersieOphaler::Limiet() const {
+    return d->Limiet;
+}
+
 void THttpVersieOphaler::Haal(const QUrl& adres, QObject* context,
                               std::function<void(const TVersieAntwoord&)> klaar) {
-    QNetworkRequest verzoek(adres);
-    verzoek.setTransferTimeout(d->Timeout);
-    QNetworkReply* antwoord = d->Netwerk.get(verzoek);
-    QObject::connect(antwoord, &QNetworkReply::finished, context, [antwoord, klaar = std::move(klaar)] {
-        antwoord->deleteLater();
-        TVersieAntwoord a;
-        if (antwoord->error() == QNetworkReply::NoError) {
-            a.Gelukt = true;
-            a.Inhoud = antwoord->readAll();
-        } else {
-            a.Fout = antwoord->errorString();
-        }
-        klaar(a);
+    QNetworkReply* antwoord = d->Netwerk.get(QNetworkRequest(adres));
+    // Qt keeps no more of the body waiting than is read.
+    antwoord->setReadBufferSize(kMaxInhoud);
+    struct TStand {
+        QByteArray Inhoud;
+        bool Vol = false;     // kMaxInhoud bytes read: the rest is not fetched
+        bool VolGoed = false; // and the host had answered with success
+        bool Verlopen = false;
+    };
+    auto stand = std::make_shared<TStand>();
+    const auto lees = [antwoord, stand] {
+        if (stand->Vol) return;
+        stand->Inhoud += antwoord->read(kMaxInhoud + 1 - stand->Inhoud.size());
+        if (stand->Inhoud.size() <= kMaxInhoud) return;
+        stand->Inhoud.truncate(kMaxInhoud);
+        stand->Vol = true;
+        const int status = antwoord->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        stand->VolGoed = status >= 200 && status < 300;
+    };
+    auto* klok = new QTimer(antwoord);
+    klok->setSingleShot(true);
+    QObject::connect(klok, &QTimer::timeout, antwoord, [antwoord, stand] {
+        stand->Verlopen = true;
+        antwoord->abort();
     });
-    // A context that goes first leaves the reply to the manager, which frees it.
+    QObject::connect(antwoord, &QNetworkReply::readyRead, antwoord, [antwoord, stand, lees] {
+        lees();
+        if (stand->Vol) antwoord->abort();
+    });
+    QObject::connect(antwoord, &QNetworkReply::finished, antwoord, &QObject::deleteLater);
+    QObject::connect(antwoord, &QNetworkReply::finished, context,
+                     [limiet = d->Limiet, antwoord, klok, stand, lees, klaar = std::move(klaar)] {
+                         klok->stop();
+                         lees();
+                         TVersieAntwoord a;
+                         if (stand->Vol ? stand->VolGoed : antwoord->error() == QNetworkReply::NoError) {
+                             a.Gelukt = true;
+                             a.Inhoud = stand->Inhoud;
+                         } else if (stand->Verlopen) {
+                             a.Fout = QStringLiteral("no answer within %1 ms").arg(limiet);
+                         } else {
+                             a.Fout = antwoord->errorString();
+                         }
+                         klaar(a);
+                     });
+    klok->start(d->Limiet);
 }
 
 QString TQtProcesStarter::Zoek(const QString& programma) {

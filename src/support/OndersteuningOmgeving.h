@@ -43,13 +43,17 @@ public:
                       std::function<void(const TVersieAntwoord&)> klaar) = 0;
 };
 
-// On QNetworkAccessManager, with a transfer timeout so that a silent host cannot keep a
-// check open for ever.
+// On QNetworkAccessManager. The limit holds for the whole fetch, so that neither a silent
+// host nor one that drips its answer can keep a check open for ever; a fetch that runs out
+// of time fails. Of the body only the first kMaxInhoud bytes are read: the version file is
+// a few lines, and whatever else a host sends is not waited for or kept.
 class THttpVersieOphaler : public TVersieOphaler {
 public:
-    static constexpr int kStandaardTimeout = 10000; // ms
-    explicit THttpVersieOphaler(int timeoutMs = kStandaardTimeout);
+    static constexpr int kStandaardLimiet = 10000; // ms
+    static constexpr qsizetype kMaxInhoud = 65536; // 64 KB
+    explicit THttpVersieOphaler(int limietMs = kStandaardLimiet);
     ~THttpVersieOphaler() override;
+    int Limiet() const;
     void Haal(const QUrl& adres, QObject* context,
               std::function<void(const TVersieAntwoord&)> klaar) override;
 
@@ -94,6 +98,6 @@ struct TOndersteuningOmgeving {
     std::shared_ptr<TProcesStarter> Proces;
     std::shared_ptr<TVensterTonen> Vensters;
 
-    // The desktop, the network with the standard timeout, QProcess and exec().
+    // The desktop, the network with the standard limit, QProcess and exec().
     static TOndersteuningOmgeving Standaard();
 };

@@ -7,9 +7,11 @@
 #include "Getallen.h"
 
 #include <QCheckBox>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
@@ -135,6 +137,42 @@ TEST_F(HelpTest, ManualsHaveTheirSections) {
     for (const QString& kop : module) {
         EXPECT_TRUE(tekst(o->FrmHandleidingBEAPN).contains(kop)) << kop.toStdString();
         EXPECT_FALSE(tekst(o->FrmHandleidingBEX).contains(kop)) << kop.toStdString();
+    }
+}
+
+TEST_F(HelpTest, ManualsNameTheMenuCommandsAsTheMenuShowsThem) {
+    QStringList opdrachten; // "File > Save", as the menu bar shows them
+    for (QMenu* menu : {w->MitBestand, w->MitGebruik, w->MitHelp})
+        for (QAction* a : menu->actions())
+            opdrachten << menu->title().remove(u'&') + QStringLiteral(" > ") + a->text().remove(u'&');
+    for (TFrmTekst* frm : {o->FrmHandleidingBEX, o->FrmHandleidingBEAPN, o->FrmHandleidingJV}) {
+        SCOPED_TRACE(frm->objectName().toStdString());
+        const QString tekst = frm->Tekst->toPlainText().simplified();
+        for (const char* opdracht : {"File > Save", "File > Open...", "Options > Change Company Logo"}) {
+            EXPECT_TRUE(opdrachten.contains(QLatin1String(opdracht))) << opdracht;
+            EXPECT_TRUE(tekst.contains(QLatin1String(opdracht))) << opdracht;
+        }
+        EXPECT_EQ(tekst.count(QStringLiteral(" > ")), 3);
+        // The company logo stands at the bottom right of the cover.
+        EXPECT_TRUE(tekst.contains(QStringLiteral("rechtsonder op het voorblad")));
+        EXPECT_FALSE(tekst.contains(QStringLiteral("bovenaan")));
+    }
+}
+
+TEST_F(HelpTest, ExplanationsWrapAtTheWindowsEdge) {
+    w->Diercategorie = QStringLiteral("MK");
+    for (THelpVenster* venster : w->findChildren<THelpVenster*>()) {
+        venster->FormShow();
+        venster->show();
+        venster->resize(venster->minimumSizeHint());
+        QCoreApplication::processEvents();
+        for (QAbstractScrollArea* tekst : venster->findChildren<QAbstractScrollArea*>()) {
+            if (tekst->isVisible()) {
+                EXPECT_EQ(tekst->horizontalScrollBar()->maximum(), 0)
+                    << venster->objectName().toStdString() << " " << tekst->objectName().toStdString();
+            }
+        }
+        venster->hide();
     }
 }
 

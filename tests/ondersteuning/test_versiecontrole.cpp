@@ -14,10 +14,12 @@
 
 namespace {
 
-// Answers every request with a version file, a 404, or nothing at all.
+// Answers every request with a version file, a 404, or nothing at all; or with the
+// version file at the start of a body of 100 MB, sent a byte at a time (Druppel) or as fast
+// as the client takes it (Groot).
 class TVersieServer : public QObject {
 public:
-    enum class TSoort { Bestand, NietGevonden, Stil };
+    enum class TSoort { Bestand, NietGevonden, Stil, Druppel, Groot };
     TVersieServer(TSoort soort, QByteArray inhoud) : fSoort(soort), fInhoud(std::move(inhoud)) {
         EXPECT_TRUE(fServer.listen(QHostAddress::LocalHost, 0));
         connect(&fServer, &QTcpServer::newConnection, this, [this] {
@@ -31,6 +33,7 @@ public:
         return QStringLiteral("127.0.0.1:%1/software/Tarvolingrade").arg(fServer.serverPort());
     }
     QStringList Verzoeken;
+    qint64 Verzonden = 0; // bytes of the body of Groot sent
 
 private:
     void Lees(QTcpSocket* s) {
@@ -40,11 +43,37 @@ private:
         Verzoeken << QString::fromLatin1(buffer.left(buffer.indexOf("\r\n")));
         buffer.clear();
         if (fSoort == TSoort::Stil) return;
+        if (fSoort == TSoort::Druppel || fSoort == TSoort::Groot) {
+            Stroom(s);
+            return;
+        }
         const QByteArray status = fSoort == TSoort::Bestand ? "200 OK" : "404 Not Found";
         const QByteArray body = fSoort == TSoort::Bestand ? fInhoud : QByteArray("not here");
         s->write("HTTP/1.1 " + status + "\r\nContent-Type: text/plain\r\nContent-Length: " +
                  QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
         s->disconnectFromHost();
+    }
+    void Stroom(QTcpSocket* s) {
+        constexpr qint64 kLengte = 100LL * 1024 * 1024;
+        s->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " +
+                 QByteArray::number(kLengte) + "\r\n\r\n" + fInhoud);
+        if (fSoort == TSoort::Druppel) {
+            auto* klok = new QTimer(s);
+            connect(klok, &QTimer::timeout, s, [s] { s->write(" "); });
+            klok->start(50);
+            return;
+        }
+        Verzonden = fInhoud.size();
+        const auto meer = [this, s] {
+            // Only what the client has taken is followed by more.
+            while (s->state() == QAbstractSocket::ConnectedState && s->bytesToWrite() < 65536 &&
+                   Verzonden < kLengte) {
+                s->write(QByteArray(65536, ' '));
+                Verzonden += 65536;
+            }
+        };
+        connect(s, &QTcpSocket::bytesWritten, s, meer);
+        meer();
     }
     QTcpServer fServer;
     TSoort fSoort;
@@ -98,7 +127,8 @@ protected:
         w->InfoBox.VersieAdres = server.Adres();
         w->InfoBox.DownloadAdres = QStringLiteral("tarvolingrade.example.org/software/Tarvolingrade");
         bool klaar = false;
-        QObject::connect(&o->InfoBox(), &TKtInfoBox::VersieControleKlaar, [&] { klaar = true; });
+        QObject ontvanger;
+        QObject::connect(&o->InfoBox(), &TKtInfoBox::VersieControleKlaar, &ontvanger, [&] { klaar = true; });
         QTimer tik;
         QObject::connect(&tik, &QTimer::timeout, [&] { ++tikken; });
         tik.start(5);
@@ -160,10 +190,109 @@ INSTANTIATE_TEST_SUITE_P(
         TVersieGeval{"EmptyVersionLineMenu", S::Bestand, "Tarvolingrade PLUS\r\n\r\n", false, 'F'},
         TVersieGeval{"NotFoundQuiet", S::NietGevonden, "", true, 'F'},
         TVersieGeval{"NotFoundMenu", S::NietGevonden, "", false, 'F'},
-        TVersieGeval{"NoAnswerQuiet", S::Stil, "", true, 'F'}),
+        TVersieGeval{"NoAnswerQuiet", S::Stil, "", true, 'F'},
+        // An answer that drips in is given up on at the limit like one that never comes.
+        TVersieGeval{"DripQuiet", S::Druppel, "Tarvolingrade PLUS\r\n2013.00\r\n1 May 2013\r\n", true, 'F'},
+        // No version number, no newer version.
+        TVersieGeval{"LoginPageQuiet", S::Bestand,
+                     "<!DOCTYPE html>\r\n<html><head><title>Hotel WiFi</title></head>\r\n"
+                     "<body><form>Log in</form></body></html>\r\n",
+                     true, 'F'},
+        TVersieGeval{"GarbageQuiet", S::Bestand, "\x89PNG\r\n\x1a\n\xff\xd8\xff\xe0 JFIF\x7f", true, 'F'},
+        TVersieGeval{"DotMenu", S::Bestand, "Tarvolingrade PLUS\r\n.\r\n5 April 2012\r\n", false, 'F'},
+        TVersieGeval{"TrailingPointMenu", S::Bestand, "Tarvolingrade PLUS\r\n2012.\r\n", false, 'F'}),
     [](const auto& info) { return std::string(info.param.Naam); });
 
 class DownloadTest : public VersieControleTest {};
+
+TEST(VersieOphaler, TheProgramGivesTheWholeFetchTenSeconds) {
+    const TOndersteuningOmgeving omgeving = TOndersteuningOmgeving::Standaard();
+    const auto* standaard = dynamic_cast<const THttpVersieOphaler*>(omgeving.Versie.get());
+    ASSERT_NE(standaard, nullptr);
+    EXPECT_EQ(standaard->Limiet(), 10000);
+}
+
+TEST_F(DownloadTest, OfALargeBodyOnlyTheStartIsRead) {
+    TVersieServer server(S::Groot, "Tarvolingrade PLUS\r\n2013.00\r\n1 May 2013\r\nhttp://x.org/\r\n");
+    Controleer(server, true);
+    EXPECT_EQ(Meldingen(TBerichtSoort::Waarschuwing),
+              QStringList{Nieuwer(QStringLiteral("Tarvolingrade PLUS version 2013.00 - 1 May 2013"),
+                                  w->InfoBox.DownloadAdres)});
+    EXPECT_LT(server.Verzonden, 16LL * 1024 * 1024);
+}
+
+TEST_F(DownloadTest, LongLinesOfTheFileAreCutInTheMessages) {
+    const QByteArray mb(1024 * 1024, 'T');
+    const QString kort = QString(200, u'T') + QStringLiteral("...");
+    const QString kortNummer = QString(200, u'9') + QStringLiteral("...");
+    omg.Berichten->Antwoorden = {TAntwoord::Ja};
+    url->Gelukt = false;
+    o->InfoBox().VerwerkVersie(
+        TVersieAntwoord{
+            true, mb + "\n" + QByteArray(1024 * 1024, '9') + "\n" + mb + "\nhttp://x.org/" + mb, {}},
+        false);
+    EXPECT_EQ(
+        Meldingen(TBerichtSoort::Waarschuwing),
+        QStringList{Nieuwer(kort + QStringLiteral(" version ") + kortNummer + QStringLiteral(" - ") + kort,
+                            w->InfoBox.DownloadAdres)});
+    EXPECT_EQ(Meldingen(TBerichtSoort::Fout),
+              QStringList{QStringLiteral("Error in procedure of version checking: the download page ") +
+                          QStringLiteral("http://x.org/") + QString(187, u'T') +
+                          QStringLiteral("... could not be opened")});
+}
+
+// Counts the fetches that are started.
+class TTellendeOphaler : public TVersieOphaler {
+public:
+    explicit TTellendeOphaler(std::shared_ptr<TVersieOphaler> echt) : fEcht(std::move(echt)) {}
+    void Haal(const QUrl& adres, QObject* context,
+              std::function<void(const TVersieAntwoord&)> klaar) override {
+        ++Aantal;
+        fEcht->Haal(adres, context, std::move(klaar));
+    }
+    int Aantal = 0;
+
+private:
+    std::shared_ptr<TVersieOphaler> fEcht;
+};
+
+class EenControleTest : public OndersteuningTest {
+protected:
+    void SetUp() override {
+        QNetworkProxy::setApplicationProxy(QNetworkProxy::NoProxy);
+        teller = std::make_shared<TTellendeOphaler>(std::make_shared<THttpVersieOphaler>(1000));
+        versie = teller;
+        OndersteuningTest::SetUp();
+    }
+    std::shared_ptr<TTellendeOphaler> teller;
+};
+
+TEST_F(EenControleTest, AClickWhileACheckWaitsStartsNoSecondOne) {
+    TVersieServer server(S::Bestand, "Tarvolingrade PLUS\n2012.00\n5 April 2012\n");
+    w->InfoBox.VersieAdres = server.Adres();
+    QObject ontvanger;
+    int klaar = 0;
+    QObject::connect(&o->InfoBox(), &TKtInfoBox::VersieControleKlaar, &ontvanger, [&] { ++klaar; });
+    QAction* menu = w->Actie(QStringLiteral("VersieControle1"));
+    // Three clicks on the menu; then the quiet check of the start and a click during it,
+    // which is answered all the same.
+    for (const bool start : {false, true}) {
+        SCOPED_TRACE(start);
+        omg.Berichten->Lijst.clear();
+        teller->Aantal = 0;
+        klaar = 0;
+        if (start) o->InfoBox().VersieControle(false);
+        for (int i = start ? 1 : 0; i < 3; ++i)
+            menu->trigger();
+        EXPECT_EQ(teller->Aantal, 1);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return klaar > 0; }, 5000));
+        EXPECT_EQ(Meldingen(), QStringList{Actueel()});
+    }
+    // Once told, a click checks again.
+    menu->trigger();
+    EXPECT_EQ(teller->Aantal, 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return klaar > 1; }, 5000));
+}
 
 TEST_F(DownloadTest, YesOpensOnlyAWebAddressFromTheFile) {
     const QString eigen = QStringLiteral("http://tarvolingrade.example.org/software/Tarvolingrade");
