@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <utility>
@@ -34,6 +35,8 @@ bool Gelijk(const QString& a, const QString& b) {
 } // namespace
 
 TIniBestand::TIniBestand(QString pad) : fPad(std::move(pad)) {
+    // A FIFO or device in its place would hold the start until something writes to it.
+    if (!QFileInfo(fPad).isFile()) return;
     QFile f(fPad);
     if (f.size() > kMaxGrootte || !f.open(QIODevice::ReadOnly)) return;
     QString tekst = QString::fromUtf8(f.readAll());

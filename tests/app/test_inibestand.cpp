@@ -2,11 +2,19 @@
 #include "TestOmgeving.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "QtPrinten.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 class IniBestandTest : public ::testing::Test {
@@ -103,6 +111,20 @@ TEST_F(IniBestandTest, OntbrekendeSleutelGeeftDeStandaard) {
     EXPECT_TRUE(ini.LeesBoolean("Gebruik", "Product Support", true));
     EXPECT_EQ(ini.LeesGetal("BestandHistorie", "FileHistCount", 0), 0);
     EXPECT_FALSE(QFileInfo::exists(pad)) << "reading creates nothing";
+}
+
+TEST_F(IniBestandTest, EenFifoWordtGelezenAlsOntbrekend) {
+    const QByteArray fifo = QFile::encodeName(pad);
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    auto lezen = std::async(std::launch::async, [this] {
+        return TIniBestand(pad).LeesTekst("Gebruik", "LogoBedrijf", "Bedrijfslogo.wmf");
+    });
+    // Not a time limit on reading: the bound only tells a reader that waits for the FIFO's
+    // other end, which a writer opened here then lets go.
+    const bool klaar = lezen.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    if (!klaar) ::close(::open(fifo.constData(), O_WRONLY | O_NONBLOCK));
+    EXPECT_TRUE(klaar) << "the settings file waited for the FIFO's other end";
+    EXPECT_EQ(lezen.get(), "Bedrijfslogo.wmf");
 }
 
 TEST_F(IniBestandTest, GetallenEnFoutieveGetallen) {
