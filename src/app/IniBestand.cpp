@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFileInfo>
 #include <QSaveFile>
 
 #include <utility>
