@@ -26,10 +26,6 @@ THttpVersieOphaler::THttpVersieOphaler(int limietMs) : d(std::make_unique<TData>
 
 THttpVersieOphaler::~THttpVersieOphaler() = default;
 
-int THttpVersieOphaler::Limiet() const {
-    return d->Limiet;
-}
-
 void THttpVersieOphaler::Haal(const QUrl& adres, QObject* context,
                               std::function<void(const TVersieAntwoord&)> klaar) {
     QNetworkReply* antwoord = d->Netwerk.get(QNetworkRequest(adres));

@@ -53,7 +53,6 @@ public:
     static constexpr qsizetype kMaxInhoud = 65536; // 64 KB
     explicit THttpVersieOphaler(int limietMs = kStandaardLimiet);
     ~THttpVersieOphaler() override;
-    int Limiet() const;
     void Haal(const QUrl& adres, QObject* context,
               std::function<void(const TVersieAntwoord&)> klaar) override;
 
