@@ -196,6 +196,11 @@ TEST(Codec, TextsAreCutAndTheByProductNameAlwaysFits) {
     EXPECT_EQ(terug.Grid(1, 3).Cel(1, 1), std::string(100 - 15, 'a'));
     EXPECT_EQ(terug.NatProductNr[0][0], 7);
     EXPECT_EQ(terug.Grid(1, 1).Cel(2, 1), std::string(100, '1'));
+    // Blanks and control characters that the cut brings to the end are not written, as
+    // reading would drop them: the second write is the same as the first.
+    r.Grid(1, 3).Cel(1, 1) = "lp#Bierbostel" + std::string(85, '\0') + "\x0fP";
+    const Bytes eerste = CodeerBestand(r);
+    EXPECT_EQ(CodeerBestand(Lees(eerste)), eerste);
 }
 
 // --- Every format ------------------------------------------------------------------------

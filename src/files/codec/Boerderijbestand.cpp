@@ -541,11 +541,13 @@ void SchrijfGrid(TSchrijver& s, const TBoerderijBestand& b, int moment, int soor
             const std::string& cel = g.Cel(c, rij);
             const int nr =
                 b.NatProductNr[static_cast<std::size_t>(moment - 1)][static_cast<std::size_t>(rij - 1)];
-            if (c == 1 && soort == kNatSoort && !cel.empty() && nr >= kNatEerste && nr <= kNatTotaal) {
-                // The description is shortened so that the by-product's name still fits.
+            if (c == 1 && soort == kNatSoort && !Trim(cel).empty() && nr >= kNatEerste && nr <= kNatTotaal) {
+                // The description is shortened so that the by-product's name still fits, and
+                // written as reading gives it back: without blanks or control characters at its
+                // ends, which the cut may bring to its end. Otherwise every save would change it.
                 const std::string kort = Trim(NatProductKorteNaam[nr]);
-                std::string bytes = NaarWindows1252(cel);
-                bytes.resize(std::min(bytes.size(), 100 - 1 - kort.size()));
+                const std::string heel = NaarWindows1252(Trim(cel));
+                std::string bytes = Trim(std::string_view(heel).substr(0, 100 - 1 - kort.size()));
                 bytes += '#';
                 bytes += kort;
                 s.TekstBytes(bytes);
