@@ -1,9 +1,10 @@
 #include "IniBestand.h"
 
+#include "Vervangen.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <utility>
 
@@ -132,14 +133,7 @@ bool TIniBestand::Opslaan() const {
     if (fPad.isEmpty()) return false;
     const QFileInfo info(fPad);
     if (!QDir().mkpath(info.absolutePath())) return false;
-    QSaveFile f(fPad);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    const QByteArray data = Tekst().toUtf8();
-    if (f.write(data) != data.size()) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    return VervangBestand(fPad, Tekst().toUtf8()) == TVervangen::Gelukt;
 }
 
 QString KiesIniBestand(const QString& programmaBestand, const QString& appDataMap) {

@@ -3,7 +3,8 @@
 // (blanks around them dropped, no quotes or escapes), so "[Farm/company]" and the key
 // "Product Support" keep their form. Lines this class does not change, other sections
 // and comments included, are kept. Every write saves the whole file at once (through a
-// temporary file, so a failed write leaves the old file whole).
+// temporary file, so a failed write leaves the old file whole); a name that leads to no
+// regular file, a FIFO or device say, is not written.
 #pragma once
 
 #include <QString>

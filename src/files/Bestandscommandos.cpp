@@ -7,6 +7,7 @@
 #include "IniBestand.h"
 #include "NumEdit.h"
 #include "Tarvolingrade_u.h"
+#include "Vervangen.h"
 #include "VoorraadGrid.h"
 
 #include <QAbstractButton>
@@ -17,7 +18,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QScrollArea>
 #include <QToolButton>
 
@@ -219,19 +219,13 @@ bool MitOpslaanalsClick(TFrmHoofdFormulier& w) {
 bool SchrijfBestand(TFrmHoofdFormulier& w, const QString& naam) {
     const std::vector<std::uint8_t> bytes = CodeerBestand(VerzamelBestand(w));
     // The old file is replaced only by a complete new one.
-    QSaveFile f(naam);
-    if (!f.open(QIODevice::WriteOnly)) {
-        w.Berichten().Fout(QStringLiteral("Cannot create file ") + naam);
-        return false;
-    }
-    const auto grootte = static_cast<qint64>(bytes.size());
-    if (f.write(reinterpret_cast<const char*>(bytes.data()), grootte) != grootte) {
-        f.cancelWriting();
-        w.Berichten().Fout(QStringLiteral("Stream write error"));
-        return false;
-    }
-    if (!f.commit()) {
-        w.Berichten().Fout(QStringLiteral("Cannot create file ") + naam);
+    const TVervangen uitkomst =
+        VervangBestand(naam, QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
+                                                     static_cast<qsizetype>(bytes.size())));
+    if (uitkomst != TVervangen::Gelukt) {
+        w.Berichten().Fout(uitkomst == TVervangen::Schrijffout
+                               ? QStringLiteral("Stream write error")
+                               : QStringLiteral("Cannot create file ") + naam);
         return false;
     }
     w.BestandNaam = naam;

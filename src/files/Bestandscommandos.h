@@ -33,7 +33,8 @@ bool MitOpslaanClick(TFrmHoofdFormulier& w);
 bool MitOpslaanalsClick(TFrmHoofdFormulier& w);
 
 // Writes the farm to naam in the newest format, through a temporary file that replaces
-// the old one only when it is complete. On success the name becomes current, the caption
+// the old one only when it is complete; a name that leads to no regular file (a folder,
+// FIFO or device) is not written. On success the name becomes current, the caption
 // shows it, Opgeslagen is set and Gewijzigd cleared. On failure the error is shown and
 // the old file, the name, the caption and the flags stay. True on success.
 bool SchrijfBestand(TFrmHoofdFormulier& w, const QString& naam);

@@ -1,3 +1,4 @@
+#include "BijzondereBestanden.h"
 #include "IniBestand.h"
 #include "TestOmgeving.h"
 
@@ -11,6 +12,7 @@
 
 #include <chrono>
 #include <future>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -152,6 +154,39 @@ TEST_F(IniBestandTest, SchrijvenInEenOnmogelijkeMapMisluktZonderSchade) {
     EXPECT_FALSE(ini.SchrijfTekst("Farm/company", "Name", "Jansen"));
     EXPECT_EQ(omg.Lees(blok), "geen map");
 }
+
+// A full disk (a size limit below the new text), a FIFO and a symlink to one keep what
+// they are and the write says it failed; a symlink to a file is written through.
+class IniOpslaanTest : public IniBestandTest, public ::testing::WithParamInterface<std::optional<TDoel>> {};
+
+TEST_P(IniOpslaanTest, EenMisluktOpslaanLaatHetBestandStaan) {
+    const QByteArray oud = "[Gebruik]\nLogoBedrijf=boer.bmp\n";
+    const std::optional<TDoel> doel = GetParam();
+    if (doel)
+        MaakDoel(*doel, pad, oud);
+    else
+        omg.Schrijf(QStringLiteral("instellingen.ini"), oud);
+    TIniBestand ini(pad);
+    bool geschreven = false;
+    {
+        const TGroottegrens grens(doel ? RLIM_INFINITY : oud.size());
+        geschreven = ini.SchrijfTekst("Farm/company", "Name", "De Hoeve");
+    }
+    EXPECT_EQ(geschreven, doel == TDoel::LinkNaarBestand);
+    if (doel == TDoel::LinkNaarBestand) {
+        EXPECT_TRUE(QFileInfo(pad).isSymLink());
+        EXPECT_EQ(omg.Lees(pad), oud + "[Farm/company]\nName=De Hoeve\n");
+    } else if (doel) {
+        EXPECT_TRUE(IsFifo(pad));
+    } else {
+        EXPECT_EQ(omg.Lees(pad), oud);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Doelen, IniOpslaanTest,
+                         ::testing::Values(std::nullopt, TDoel::Fifo, TDoel::LinkNaarFifo,
+                                           TDoel::LinkNaarBestand),
+                         [](const auto& i) { return DoelNaam(i.param); });
 
 TEST(KiesIniBestand, AppDataKopieGaatVoor) {
     TTestOmgeving omg;

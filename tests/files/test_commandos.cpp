@@ -18,6 +18,8 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <optional>
+
 namespace {
 class CommandoTest : public BestandTest {
 protected:
@@ -181,6 +183,36 @@ TEST_F(CommandoTest, ASaveThatFailsIsNoSave) {
     EXPECT_EQ(Meldingen(TBerichtSoort::Fout), QStringList{"Cannot create file " + Pad("map.trv")});
     EXPECT_FALSE(w->Opgeslagen);
 }
+
+// Save as onto a full disk (a size limit below the farm file), a FIFO or a symlink to one:
+// the message, and what was there stays as it was.
+class OpslaanDoelTest : public CommandoTest, public ::testing::WithParamInterface<std::optional<TDoel>> {};
+
+TEST_P(OpslaanDoelTest, WatErStaatBlijftStaan) {
+    const QString pad = Pad("doel.trv");
+    const std::optional<TDoel> doel = GetParam();
+    if (doel)
+        MaakDoel(*doel, pad);
+    else
+        ASSERT_TRUE(SchrijfBestand(*w, pad));
+    const QByteArray oud = doel ? QByteArray() : omg.Lees(pad);
+    w->EdtNaam->setText("Anders");
+    Kies(pad);
+    omg.Berichten->Lijst.clear();
+    {
+        const TGroottegrens grens(doel ? RLIM_INFINITY : 1000);
+        EXPECT_FALSE(MitOpslaanalsClick(*w));
+    }
+    EXPECT_EQ(Meldingen(), QStringList{doel ? "Cannot create file " + pad : "Stream write error"});
+    if (doel)
+        EXPECT_TRUE(IsFifo(pad));
+    else
+        EXPECT_EQ(omg.Lees(pad), oud);
+}
+
+INSTANTIATE_TEST_SUITE_P(Doelen, OpslaanDoelTest,
+                         ::testing::Values(std::nullopt, TDoel::Fifo, TDoel::LinkNaarFifo),
+                         [](const auto& i) { return DoelNaam(i.param); });
 
 TEST_F(CommandoTest, ClosingKeepsTheFileAmongTheRecentOnes) {
     const QString pad = Pad("laatste.trv");

@@ -7,7 +7,9 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
+#include <optional>
 #include <stdexcept>
+#include <string>
 #include <thread>
 
 #include <fcntl.h>
@@ -72,3 +74,28 @@ private:
     rlimit fOud{};
     void (*fSignaal)(int) = nullptr;
 };
+
+// What a save must leave alone or write through at a name: a FIFO, a symlink to a FIFO, or
+// a symlink to a regular file (holding inhoud).
+enum class TDoel { Fifo, LinkNaarFifo, LinkNaarBestand };
+inline void MaakDoel(TDoel doel, const QString& pad, const QByteArray& inhoud = {}) {
+    const QString eind = doel == TDoel::Fifo ? pad : pad + QStringLiteral(".doel");
+    if (doel == TDoel::LinkNaarBestand) {
+        QFile f(eind);
+        if (!f.open(QIODevice::WriteOnly) || f.write(inhoud) != inhoud.size())
+            throw std::runtime_error("write failed");
+    } else if (::mkfifo(QFile::encodeName(eind).constData(), 0600) != 0) {
+        throw std::runtime_error("mkfifo failed");
+    }
+    if (doel != TDoel::Fifo && !QFile::link(eind, pad)) throw std::runtime_error("symlink failed");
+}
+// A target's name in a test's name; none stands for the full disk.
+inline std::string DoelNaam(const std::optional<TDoel>& doel) {
+    if (!doel) return "VolleSchijf";
+    return *doel == TDoel::Fifo ? "Fifo" : *doel == TDoel::LinkNaarFifo ? "LinkNaarFifo" : "LinkNaarBestand";
+}
+// Whether the name (a symlink followed) still leads to a FIFO.
+inline bool IsFifo(const QString& pad) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(pad).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
