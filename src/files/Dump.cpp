@@ -303,15 +303,16 @@ QByteArray DumpWaarderegel(const TFrmHoofdFormulier& w, TDumpModule module, cons
     return TDumpBouwer(w).Regel(module, naam);
 }
 
-bool VoegDumpRegelToe(const QString& bestand, const QByteArray& kop, const QByteArray& regel,
-                      const QString& naam, TBerichten& berichten,
-                      const std::function<bool(const QString& vraag)>& vraag, TDumpStand* onthouden) {
+TDumpUitkomst VoegDumpRegelToe(const QString& bestand, const QByteArray& kop, const QByteArray& regel,
+                               const QString& naam, TBerichten& berichten,
+                               const std::function<bool(const QString& vraag)>& vraag,
+                               TDumpStand* onthouden) {
     TDumpStand eigen;
     TDumpStand& stand = onthouden ? *onthouden : eigen;
     // What is kept holds while the file has the size it describes.
     const QFileInfo info(bestand);
     if (stand.Grootte < 0 || stand.Grootte != (info.exists() ? info.size() : 0)) {
-        if (!LeesStand(bestand, stand, berichten)) return false;
+        if (!LeesStand(bestand, stand, berichten)) return TDumpUitkomst::Bestandsfout;
     }
 
     const bool leeg = stand.Grootte == 0;
@@ -322,11 +323,11 @@ bool VoegDumpRegelToe(const QString& bestand, const QByteArray& kop, const QByte
     } else {
         if (stand.Kop != kop) {
             berichten.Fout(QStringLiteral("Error: dumpfile format niet gelijk"));
-            return false;
+            return TDumpUitkomst::NietGeschreven;
         }
         const QString naamGroot = Veilig(naam.toUpper());
         if (stand.Namen.contains(NaarWindows1252(naamGroot)) && !(vraag && vraag(DumpVraag(naamGroot))))
-            return false;
+            return TDumpUitkomst::NietGeschreven;
         // A file that lost its final line break gets it back first.
         if (!stand.Regeleinde) toevoeging = kCrLf;
         toevoeging += regel + kCrLf;
@@ -337,7 +338,7 @@ bool VoegDumpRegelToe(const QString& bestand, const QByteArray& kop, const QByte
     const TGeopend open = OpenGewoonBestand(f, bestand, QIODevice::Append | QIODevice::Unbuffered);
     if (!open.Open) {
         MeldOpenFout(berichten, bestand, open, "written");
-        return false;
+        return TDumpUitkomst::Bestandsfout;
     }
     const qint64 voor = f.size();
     if (SchrijfAlles(f, toevoeging)) {
@@ -351,7 +352,7 @@ bool VoegDumpRegelToe(const QString& bestand, const QByteArray& kop, const QByte
             // Someone else wrote to the file meanwhile: read it again next time.
             stand.Grootte = -1;
         }
-        return true;
+        return TDumpUitkomst::Geschreven;
     }
     // Back to exactly what the file held.
     const QString fout = f.errorString();
@@ -361,7 +362,7 @@ bool VoegDumpRegelToe(const QString& bestand, const QByteArray& kop, const QByte
     QString tekst = QStringLiteral("The dump file %1 cannot be written:\n%2").arg(bestand, fout);
     if (!terug) tekst += QStringLiteral("\nThe file may be damaged.");
     berichten.Fout(tekst);
-    return false;
+    return TDumpUitkomst::Bestandsfout;
 }
 
 void SchrijfDump(TFrmHoofdFormulier& w, const QString& D,
@@ -380,12 +381,16 @@ void SchrijfDump(TFrmHoofdFormulier& w, const QString& D,
         if ((module == TDumpModule::BEA && !w.ModuleBEA) || (module == TDumpModule::BEP && !w.ModuleBEP) ||
             (module == TDumpModule::BEN && !w.ModuleBEN))
             continue;
-        // One module's trouble is shown and the next module still goes.
+        // A file error ends the export, so the files do not come to disagree about which
+        // farms they hold; the modules before it keep their lines.
+        TDumpUitkomst uitkomst = TDumpUitkomst::NietGeschreven;
         w.Bewaak([&] {
             const QString bestand = DumpBestandsnaam(D, module);
-            VoegDumpRegelToe(bestand, bouwer.Kop(module), bouwer.Regel(module, naam), naam, w.Berichten(),
-                             vraag, geheugen ? &geheugen->Bestanden[bestand] : nullptr);
+            uitkomst =
+                VoegDumpRegelToe(bestand, bouwer.Kop(module), bouwer.Regel(module, naam), naam, w.Berichten(),
+                                 vraag, geheugen ? &geheugen->Bestanden[bestand] : nullptr);
         });
+        if (uitkomst == TDumpUitkomst::Bestandsfout) return;
     }
 }
 

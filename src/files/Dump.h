@@ -64,23 +64,32 @@ struct TDumpGeheugen {
     QHash<QString, TDumpStand> Bestanden;
 };
 
+// How appending a line went.
+enum class TDumpUitkomst {
+    Geschreven,
+    NietGeschreven, // another header, or the farm was there already and not to be added
+    Bestandsfout,   // the file could not be opened, read or written (and the error was shown)
+};
+
 // Appends a farm's line to a dump file. A missing or empty file gets the header and the
 // line; a file whose first line is not the header is left alone with an error; when a row
 // of the same farm (its upper-case name and "@") is found, vraag decides (true appends).
 // A folder, FIFO, socket or device is refused with "Cannot open file ...". A failed write
 // is cut back, so the file keeps exactly what it had, and shown; when even that fails the
 // message says the file may be damaged. With stand, the file is read only when stand does
-// not describe its present size, and stand is kept up to date. Returns whether the line
-// was written.
-bool VoegDumpRegelToe(const QString& bestand, const QByteArray& kop, const QByteArray& regel,
-                      const QString& naam, TBerichten& berichten,
-                      const std::function<bool(const QString& vraag)>& vraag, TDumpStand* stand = nullptr);
+// not describe its present size, and stand is kept up to date.
+TDumpUitkomst VoegDumpRegelToe(const QString& bestand, const QByteArray& kop, const QByteArray& regel,
+                               const QString& naam, TBerichten& berichten,
+                               const std::function<bool(const QString& vraag)>& vraag,
+                               TDumpStand* stand = nullptr);
 
 // Calculates with the window's calculation driver and appends the line of every module
 // that is on to its file for the chosen name D. The question about a farm already present
 // goes through vraagDubbel when given (true appends), else to the window's message seam
-// (Yes appends). An error of one module is shown and the next module goes on. A batch run
-// passes its geheugen, so that each file is read once in the run.
+// (Yes appends). Another header or a farm not added again is shown or asked and the next
+// module goes on; a file error is shown and ends the export, leaving the files of the
+// modules after it untouched. A batch run passes its geheugen, so that each file is read
+// once in the run.
 void SchrijfDump(TFrmHoofdFormulier& w, const QString& D,
                  const std::function<bool(const QString& vraag)>& vraagDubbel = {},
                  TDumpGeheugen* geheugen = nullptr);
