@@ -7,6 +7,7 @@
 #include "NumEdit.h"
 #include "StaticText.h"
 #include "Tarvolingrade_u.h"
+#include "Vervangen.h"
 #include "VoorraadGrid.h"
 #include "VoorraadRekenen.h"
 
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QSaveFile>
 
 #include <chrono>
 #include <stdexcept>
@@ -361,7 +361,13 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer, const std::function<bool(
     if (naam != veilig)
         Regel(QStringLiteral("Naam al gebruikt, opgeslagen als ") + naam + QStringLiteral(".trv"));
     w.BestandNaam = QFileInfo(InBestand).absolutePath() + QLatin1Char('/') + naam + QStringLiteral(".trv");
-    const bool opgeslagen = MitOpslaanClick(w);
+    // A plan named like the table (any extension is taken) would replace the table itself.
+    const QString tabel = QFileInfo(InBestand).canonicalFilePath();
+    const bool deTabel = !tabel.isEmpty() && QFileInfo(w.BestandNaam).canonicalFilePath() == tabel;
+    if (deTabel)
+        Regel(QStringLiteral("Error: Bestand ") + w.BestandNaam +
+              QStringLiteral(" is het invoerbestand zelf en wordt niet overschreven"));
+    const bool opgeslagen = !deTabel && MitOpslaanClick(w);
     klok.Tel(StapTijden.Opslaan);
 
     if (!berekend || fModelFout) return;
@@ -432,8 +438,7 @@ void TFrmAutomat::SchrijfUitvoer() {
                 tekst += QByteArray::fromStdString((*veld)[i]) + '\t';
         tekst += "\r\n";
     }
-    QSaveFile f(UitBestand);
-    if (!f.open(QIODevice::WriteOnly) || f.write(tekst) != tekst.size() || !f.commit()) {
+    if (VervangBestand(UitBestand, tekst) != TVervangen::Gelukt) {
         fOmgeving.Berichten->Fout(QStringLiteral("Cannot create file ") + UitBestand);
         return;
     }

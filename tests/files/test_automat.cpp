@@ -28,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -556,8 +557,65 @@ TEST_F(AutomatTest, FifoAlsDumpbestandMeteenGeweigerd) {
     Verwerk(Tabel({BexBoer("A")}));
     EXPECT_EQ(Lijst().mid(0, 2), (QStringList{"A", "Error: Cannot open file " + Map() + "boeren.dmp"}));
     EXPECT_TRUE(Meldingen().isEmpty()) << Meldingen().join('|').toStdString();
-    EXPECT_EQ(Regels(Map() + "boeren.dmp2").size(), 2);
+    // The file error ends the plan's export: the BEA file is not made.
+    EXPECT_FALSE(QFileInfo::exists(Map() + "boeren.dmp2"));
 }
+
+// The result table on a full disk (a size limit below the table), a FIFO or a symlink to
+// one: the message, and what was there stays as it was.
+class ResultaatDoelTest : public AutomatTest, public ::testing::WithParamInterface<std::optional<TDoel>> {};
+
+TEST_P(ResultaatDoelTest, WatErStaatBlijftStaan) {
+    Verwerk(Tabel({BexBoer("A")}));
+    const QString uit = Map() + "boeren.out";
+    const QByteArray oud = omg.Lees(uit).left(100);
+    const std::optional<TDoel> doel = GetParam();
+    ASSERT_TRUE(QFile::remove(uit));
+    if (doel)
+        MaakDoel(*doel, uit);
+    else
+        omg.Schrijf("batch/boeren.out", oud);
+    {
+        const TGroottegrens grens(doel ? RLIM_INFINITY : 100);
+        a->SchrijfUitvoer();
+    }
+    EXPECT_EQ(Meldingen(), QStringList{"Cannot create file " + uit});
+    if (doel)
+        EXPECT_TRUE(IsFifo(uit));
+    else
+        EXPECT_EQ(omg.Lees(uit), oud);
+}
+
+INSTANTIATE_TEST_SUITE_P(Automat, ResultaatDoelTest,
+                         ::testing::Values(std::nullopt, TDoel::Fifo, TDoel::LinkNaarFifo),
+                         [](const auto& i) { return DoelNaam(i.param); });
+
+// A plan whose farm file would be the table itself, by its name or through a symlink.
+class TabelAlsBedrijfsbestandTest : public AutomatTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(TabelAlsBedrijfsbestandTest, TabelBlijftStaan) {
+    const QByteArray tabel = Tabel({BexBoer("A"), BexBoer("B")});
+    QString pad;
+    if (GetParam()) {
+        pad = omg.Schrijf("batch/boeren.inv", tabel);
+        ASSERT_TRUE(QFile::link(pad, Map() + "A.trv"));
+        omg.Dialogen->Antwoorden.push_back(pad);
+        a->BtnBestand->click();
+        a->BtnVerwerken->click();
+    } else {
+        pad = Verwerk(tabel, "A.trv");
+    }
+    EXPECT_EQ(omg.Lees(pad), tabel);
+    EXPECT_EQ(
+        Lijst().mid(0, 3),
+        (QStringList{"A",
+                     "Error: Bestand " + Map() + "A.trv is het invoerbestand zelf en wordt niet overschreven",
+                     "B"}));
+    EXPECT_TRUE(QFileInfo::exists(Map() + "B.trv"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Automat, TabelAlsBedrijfsbestandTest, ::testing::Bool(),
+                         [](const auto& i) { return std::string(i.param ? "ViaLink" : "OpNaam"); });
 
 TEST_F(AutomatTest, TabInDeNaamWordtEenSpatie) {
     Verwerk(Tabel({BexBoer("Boer\tA")}));
