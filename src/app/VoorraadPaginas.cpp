@@ -175,7 +175,8 @@ void TFrmHoofdFormulier::BouwVoorraadPagina(int moment, QWidget* inhoud) {
                 Slot([this, kopie] { BtnCopyBeginGkClick(kopie); }));
         kop->addWidget(kopie);
 
-        // The explanation opens the stock help window, which is not part of this build yet.
+        // The explanation of the stock kind; it stays disabled until the support library
+        // links it to its help window.
         auto* toelichting = new StaticText(QStringLiteral("Explanation"), inhoud);
         toelichting->setObjectName(QStringLiteral("Stt") + M(moment) + S(k));
         toelichting->setLink(true);

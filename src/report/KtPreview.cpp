@@ -140,6 +140,11 @@ QPrinter& TKtPreview::Printer() {
     return *fPrinter;
 }
 
+QSize VoorbeeldMaat(const QSize& vrij, const QMargins& rand, int breedte, int hoogte) {
+    return {breedte > 0 ? breedte : vrij.width() - 3 - rand.left() - rand.right(),
+            hoogte > 0 ? hoogte : vrij.height() - 3 - rand.top() - rand.bottom()};
+}
+
 bool TKtPreview::BeginDoc() {
     bool result = true;
     // Whatever a job before left (a cancelled print dialog) is forgotten.
@@ -160,17 +165,25 @@ bool TKtPreview::BeginDoc() {
     }
 
     if (PreviewMode) {
+        const QScreen* scherm = QGuiApplication::primaryScreen();
+        const QRect vrij = scherm ? scherm->availableGeometry() : QRect(0, 0, 1024, 768);
         if (!fPreviewForm) {
             fPreviewForm = new TPrintPreview(Printer(), fBerichten, fOwner);
-            fPreviewForm->move(std::max(ViewLeft, 0), std::max(ViewTop, 0));
+            // A window's place is that of its frame.
+            fPreviewForm->move(std::max(ViewLeft, vrij.left()), std::max(ViewTop, vrij.top()));
         }
         fPreviewForm->OnPaint = OnPaint;
         fPreviewForm->PageCount = PageCount;
         fPreviewForm->DrawMargins = DrawMargins;
-        const QScreen* scherm = QGuiApplication::primaryScreen();
-        const QSize schermMaat = scherm ? scherm->size() : QSize(1024, 768);
-        fPreviewForm->resize(ViewWidth > 0 ? ViewWidth : schermMaat.width() - 3,
-                             ViewHeight > 0 ? ViewHeight : schermMaat.height() - 3);
+        // The preview's own frame is not known before it is shown; the owner's is alike.
+        QMargins rand;
+        if (const QWidget* venster = fOwner ? fOwner->window() : nullptr) {
+            const QRect buiten = venster->frameGeometry();
+            const QRect binnen = venster->geometry();
+            rand = QMargins(binnen.left() - buiten.left(), binnen.top() - buiten.top(),
+                            buiten.right() - binnen.right(), buiten.bottom() - binnen.bottom());
+        }
+        fPreviewForm->resize(VoorbeeldMaat(vrij.size(), rand, ViewWidth, ViewHeight));
         fPreviewForm->Begin();
     } else if (result) {
         fDoel = fOmgeving.Doel(Printer());

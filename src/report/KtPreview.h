@@ -15,8 +15,10 @@
 #include "Omgeving.h"
 #include "PreviewCanvas.h"
 
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
+#include <QSize>
 
 #include <functional>
 #include <memory>
@@ -94,6 +96,10 @@ struct TPrintOmgeving {
 // orientation under its properties. Accepting it sets the printer; nothing is printed.
 std::unique_ptr<QDialog> PrinterInstellingDialoog(QWidget* ouder, QPrinter& printer);
 
+// The preview window's inner size: the size given, or where that is 0 the screen's free
+// area less 3 pixels, less the window frame (rand), so that the whole window fits.
+QSize VoorbeeldMaat(const QSize& vrij, const QMargins& rand, int breedte, int hoogte);
+
 class TKtPreview : public QObject {
     Q_OBJECT
 public:
@@ -107,7 +113,8 @@ public:
     // client can still change the printer's settings (a page cannot change its sheet).
     std::function<void(QPrinter& printer)> OnPrinterGekozen;
     bool PreviewMode = false;
-    // The preview window's place and size; 0 width or height: the screen's less 3 pixels.
+    // The preview window's place and size; 0 width or height: the screen's free area less
+    // 3 pixels, its frame included.
     int ViewLeft = 0;
     int ViewWidth = 0;
     int ViewTop = 0;

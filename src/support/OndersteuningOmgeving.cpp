@@ -39,7 +39,8 @@ void THttpVersieOphaler::Haal(const QUrl& adres, QObject* context,
     };
     auto stand = std::make_shared<TStand>();
     const auto lees = [antwoord, stand] {
-        if (stand->Vol) return;
+        // An aborted reply is closed: there is nothing more to read.
+        if (stand->Vol || !antwoord->isOpen()) return;
         stand->Inhoud += antwoord->read(kMaxInhoud + 1 - stand->Inhoud.size());
         if (stand->Inhoud.size() <= kMaxInhoud) return;
         stand->Inhoud.truncate(kMaxInhoud);

@@ -207,6 +207,17 @@ TEST(PrintingQuery, TekstenEnAnnuleer) {
 
 // --- The preview window ---
 
+// The window with its frame fits the screen's free area (here 1280 x 1024 less a panel of
+// 30 at the top); a size given is kept.
+TEST(KtPreview, VoorbeeldPastMetRandInHetScherm) {
+    const QSize vrij(1280, 994);
+    const QMargins rand(2, 28, 2, 2);
+    EXPECT_EQ(VoorbeeldMaat(vrij, rand, 0, 0), QSize(1273, 961));
+    EXPECT_EQ(VoorbeeldMaat(vrij, QMargins(), 0, 0), QSize(1277, 991));
+    EXPECT_EQ(VoorbeeldMaat(vrij, rand, 900, 0), QSize(900, 961));
+    EXPECT_EQ(VoorbeeldMaat(vrij, rand, 0, 700), QSize(1273, 700));
+}
+
 class PreviewTest : public ::testing::Test {
 protected:
     void SetUp() override {
