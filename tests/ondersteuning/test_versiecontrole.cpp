@@ -143,33 +143,17 @@ protected:
     int tikken = 0;
 };
 
-// What Qt wrote to the console while it lives.
-class TConsole {
-public:
-    TConsole()
-        : fVorige(qInstallMessageHandler(
-              [](QtMsgType, const QMessageLogContext&, const QString& s) { fRegels.append(s); })) {
-        fRegels.clear();
-    }
-    ~TConsole() { qInstallMessageHandler(fVorige); }
-    TConsole(const TConsole&) = delete;
-    TConsole& operator=(const TConsole&) = delete;
-    QString Tekst() const { return fRegels.join(u'|'); }
-
-private:
-    static inline QStringList fRegels;
-    QtMessageHandler fVorige;
-};
-
 TEST_P(VersieControleTest, TellsWhatTheServerAnswered) {
     const TVersieGeval& g = GetParam();
     TVersieServer server(g.Soort, QByteArray(g.Inhoud));
-    {
-        const TConsole console;
-        Controleer(server, g.Stil);
-        // Nothing is read from a reply that was given up on.
-        EXPECT_FALSE(console.Tekst().contains("device not open")) << console.Tekst().toStdString();
-    }
+    // Nothing is read from a reply that was given up on.
+    static QString console;
+    console.clear();
+    const QtMessageHandler vorige =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& s) { console += s; });
+    Controleer(server, g.Stil);
+    qInstallMessageHandler(vorige);
+    EXPECT_FALSE(console.contains("device not open")) << console.toStdString();
     EXPECT_GT(tikken, 0);
     ASSERT_EQ(server.Verzoeken.size(), 1);
     EXPECT_EQ(server.Verzoeken[0], QStringLiteral("GET /software/Tarvolingrade/versie.txt HTTP/1.1"));
