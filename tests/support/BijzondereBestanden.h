@@ -7,9 +7,7 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
-#include <optional>
 #include <stdexcept>
-#include <string>
 #include <thread>
 
 #include <fcntl.h>
@@ -89,13 +87,10 @@ inline void MaakDoel(TDoel doel, const QString& pad, const QByteArray& inhoud = 
     }
     if (doel != TDoel::Fifo && !QFile::link(eind, pad)) throw std::runtime_error("symlink failed");
 }
-// A target's name in a test's name; none stands for the full disk.
-inline std::string DoelNaam(const std::optional<TDoel>& doel) {
-    if (!doel) return "VolleSchijf";
-    return *doel == TDoel::Fifo ? "Fifo" : *doel == TDoel::LinkNaarFifo ? "LinkNaarFifo" : "LinkNaarBestand";
-}
-// Whether the name (a symlink followed) still leads to a FIFO.
-inline bool IsFifo(const QString& pad) {
+// What the name (a symlink followed) leads to: "<fifo>" for a FIFO, else the file's bytes.
+inline QByteArray Stand(const QString& pad) {
     struct stat st {};
-    return ::stat(QFile::encodeName(pad).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+    if (::stat(QFile::encodeName(pad).constData(), &st) == 0 && S_ISFIFO(st.st_mode)) return "<fifo>";
+    QFile f(pad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
