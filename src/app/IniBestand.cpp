@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 #include <utility>
 
@@ -35,11 +36,23 @@ bool Gelijk(const QString& a, const QString& b) {
 } // namespace
 
 TIniBestand::TIniBestand(QString pad) : fPad(std::move(pad)) {
-    // A FIFO or device in its place would hold the start until something writes to it.
-    if (!QFileInfo(fPad).isFile()) return;
+    const QFileInfo info(fPad);
+    if (!info.exists()) return;
+    // What is not read is not written either: the first write would replace it by the few
+    // lines written. A FIFO or device in its place would hold the start until something
+    // writes to it.
+    fOngelezen = true;
+    if (!info.isFile()) return;
     QFile f(fPad);
     if (f.size() > kMaxGrootte || !f.open(QIODevice::ReadOnly)) return;
-    QString tekst = QString::fromUtf8(f.readAll());
+    const QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) return;
+    fOngelezen = false;
+    // A settings file from Windows is in its code page.
+    QStringDecoder windows("windows-1252");
+    QString tekst = bytes.isValidUtf8() ? QString::fromUtf8(bytes)
+                    : windows.isValid() ? QString(windows(bytes))
+                                        : QString::fromLatin1(bytes);
     tekst.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     tekst.replace(u'\r', u'\n');
     fRegels = tekst.split(u'\n');
@@ -130,10 +143,10 @@ QString TIniBestand::Tekst() const {
 }
 
 bool TIniBestand::Opslaan() const {
-    if (fPad.isEmpty()) return false;
+    if (fPad.isEmpty() || fOngelezen) return false;
     const QFileInfo info(fPad);
     if (!QDir().mkpath(info.absolutePath())) return false;
-    return VervangBestand(fPad, Tekst().toUtf8()) == TVervangen::Gelukt;
+    return VervangBestand(fPad, Tekst().toUtf8()).Uitkomst == TVervangen::Gelukt;
 }
 
 QString KiesIniBestand(const QString& programmaBestand, const QString& appDataMap) {

@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 
@@ -361,9 +362,9 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer, const std::function<bool(
     if (naam != veilig)
         Regel(QStringLiteral("Naam al gebruikt, opgeslagen als ") + naam + QStringLiteral(".trv"));
     w.BestandNaam = QFileInfo(InBestand).absolutePath() + QLatin1Char('/') + naam + QStringLiteral(".trv");
-    // A plan named like the table (any extension is taken) would replace the table itself.
-    const QString tabel = QFileInfo(InBestand).canonicalFilePath();
-    const bool deTabel = !tabel.isEmpty() && QFileInfo(w.BestandNaam).canonicalFilePath() == tabel;
+    // A plan named like the table (any extension is taken, and through a link or in
+    // another case on a folder that ignores case) would replace the table itself.
+    const bool deTabel = ZelfdeBestand(w.BestandNaam, InBestand);
     if (deTabel)
         Regel(QStringLiteral("Error: Bestand ") + w.BestandNaam +
               QStringLiteral(" is het invoerbestand zelf en wordt niet overschreven"));
@@ -374,10 +375,9 @@ void TFrmAutomat::BerekenPlan(TPlan& plan, int nummer, const std::function<bool(
     plan.Uitvoer = w.Uitvoer;
     if (!opgeslagen) return;
 
-    // The BEX and BEA lines.
-    SchrijfDump(w, DumpBestand, vraagDubbel, &dumpGeheugen);
+    // The BEX and BEA lines; a plan whose lines hit a file error is not processed.
+    plan.Berekend = SchrijfDump(w, DumpBestand, vraagDubbel, &dumpGeheugen);
     klok.Tel(StapTijden.Dump);
-    plan.Berekend = true;
 }
 
 void TFrmAutomat::VulGrids(const TPlan& plan) {
@@ -438,12 +438,27 @@ void TFrmAutomat::SchrijfUitvoer() {
                 tekst += QByteArray::fromStdString((*veld)[i]) + '\t';
         tekst += "\r\n";
     }
-    if (VervangBestand(UitBestand, tekst) != TVervangen::Gelukt) {
-        fOmgeving.Berichten->Fout(QStringLiteral("Cannot create file ") + UitBestand);
+    // Through a link the result table's name can lead to the table itself.
+    if (ZelfdeBestand(UitBestand, InBestand)) {
+        fOmgeving.Berichten->Fout(QStringLiteral("Bestand ") + UitBestand +
+                                  QStringLiteral(" is het invoerbestand zelf en wordt niet overschreven"));
         return;
     }
-    LblMelding1->setText(QString::number(Plannen.size()) +
-                         QStringLiteral(" bedrijven ingelezen en verwerkt"));
+    const TVervangUitslag uitslag = VervangBestand(UitBestand, tekst);
+    if (uitslag.Uitkomst != TVervangen::Gelukt) {
+        fOmgeving.Berichten->Fout(
+            VervangMelding(QStringLiteral("Cannot create file ") + UitBestand, UitBestand, uitslag));
+        return;
+    }
+    // The label agrees with the list's count of plans not processed.
+    const auto verwerkt =
+        std::count_if(Plannen.begin(), Plannen.end(), [](const TPlan& plan) { return plan.Berekend; });
+    if (verwerkt == static_cast<std::ptrdiff_t>(Plannen.size()))
+        LblMelding1->setText(QString::number(Plannen.size()) +
+                             QStringLiteral(" bedrijven ingelezen en verwerkt"));
+    else
+        LblMelding1->setText(QString::number(Plannen.size()) + QStringLiteral(" bedrijven ingelezen, ") +
+                             QString::number(verwerkt) + QStringLiteral(" verwerkt"));
     SttOut->setVisible(true);
     SttDmp->setVisible(true);
     LblBestandOut->setVisible(true);

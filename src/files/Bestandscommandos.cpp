@@ -219,13 +219,14 @@ bool MitOpslaanalsClick(TFrmHoofdFormulier& w) {
 bool SchrijfBestand(TFrmHoofdFormulier& w, const QString& naam) {
     const std::vector<std::uint8_t> bytes = CodeerBestand(VerzamelBestand(w));
     // The old file is replaced only by a complete new one.
-    const TVervangen uitkomst =
+    const TVervangUitslag uitslag =
         VervangBestand(naam, QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()),
                                                      static_cast<qsizetype>(bytes.size())));
-    if (uitkomst != TVervangen::Gelukt) {
-        w.Berichten().Fout(uitkomst == TVervangen::Schrijffout
-                               ? QStringLiteral("Stream write error")
-                               : QStringLiteral("Cannot create file ") + naam);
+    if (uitslag.Uitkomst != TVervangen::Gelukt) {
+        w.Berichten().Fout(VervangMelding(uitslag.Uitkomst == TVervangen::Schrijffout
+                                              ? QStringLiteral("Stream write error")
+                                              : QStringLiteral("Cannot create file ") + naam,
+                                          naam, uitslag));
         return false;
     }
     w.BestandNaam = naam;

@@ -365,11 +365,11 @@ TDumpUitkomst VoegDumpRegelToe(const QString& bestand, const QByteArray& kop, co
     return TDumpUitkomst::Bestandsfout;
 }
 
-void SchrijfDump(TFrmHoofdFormulier& w, const QString& D,
+bool SchrijfDump(TFrmHoofdFormulier& w, const QString& D,
                  const std::function<bool(const QString& vraag)>& vraagDubbel, TDumpGeheugen* geheugen) {
     if (!w.Bereken()) {
         w.Berichten().Fout(QStringLiteral("Vul eerst alle tabbladen goed in"));
-        return;
+        return false;
     }
     const QString naam = QFileInfo(w.BestandNaam).completeBaseName();
     const auto vraag = vraagDubbel ? vraagDubbel : [&w](const QString& tekst) {
@@ -381,8 +381,8 @@ void SchrijfDump(TFrmHoofdFormulier& w, const QString& D,
         if ((module == TDumpModule::BEA && !w.ModuleBEA) || (module == TDumpModule::BEP && !w.ModuleBEP) ||
             (module == TDumpModule::BEN && !w.ModuleBEN))
             continue;
-        // A file error ends the export, so the files do not come to disagree about which
-        // farms they hold; the modules before it keep their lines.
+        // A file error ends the export: the modules before it keep the farm's line, those
+        // after it are not touched.
         TDumpUitkomst uitkomst = TDumpUitkomst::NietGeschreven;
         w.Bewaak([&] {
             const QString bestand = DumpBestandsnaam(D, module);
@@ -390,8 +390,9 @@ void SchrijfDump(TFrmHoofdFormulier& w, const QString& D,
                 VoegDumpRegelToe(bestand, bouwer.Kop(module), bouwer.Regel(module, naam), naam, w.Berichten(),
                                  vraag, geheugen ? &geheugen->Bestanden[bestand] : nullptr);
         });
-        if (uitkomst == TDumpUitkomst::Bestandsfout) return;
+        if (uitkomst == TDumpUitkomst::Bestandsfout) return false;
     }
+    return true;
 }
 
 void BtnDumpClick(TFrmHoofdFormulier& w) {

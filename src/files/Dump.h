@@ -89,8 +89,8 @@ TDumpUitkomst VoegDumpRegelToe(const QString& bestand, const QByteArray& kop, co
 // (Yes appends). Another header or a farm not added again is shown or asked and the next
 // module goes on; a file error is shown and ends the export, leaving the files of the
 // modules after it untouched. A batch run passes its geheugen, so that each file is read
-// once in the run.
-void SchrijfDump(TFrmHoofdFormulier& w, const QString& D,
+// once in the run. False when the farm could not be calculated or a file error ended it.
+bool SchrijfDump(TFrmHoofdFormulier& w, const QString& D,
                  const std::function<bool(const QString& vraag)>& vraagDubbel = {},
                  TDumpGeheugen* geheugen = nullptr);
 

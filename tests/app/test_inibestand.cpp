@@ -215,3 +215,31 @@ TEST(KiesIniBestand, ZonderAppDataMapAlleenNaastHetProgramma) {
     EXPECT_EQ(KiesIniBestand(prog, QString()), omg.Map() + QStringLiteral("/weg/tarvolingrade.ini"));
 }
 } // namespace
+
+// A settings file from Windows is in its code page: its characters survive a write.
+TEST_F(IniBestandTest, EenBestandInDeWindowsCodetabelHoudtZijnTekens) {
+    omg.Schrijf(QStringLiteral("instellingen.ini"),
+                "[Farm/company]\r\nName=Caf\xe9 M\xfcller\r\nAdress=Dorpsstra\xdf"
+                "e 1\r\nCity=Ee\xebn \x80\r\n");
+    TIniBestand ini(pad);
+    EXPECT_EQ(ini.LeesTekst("Farm/company", "Name", ""), "Café Müller");
+    ASSERT_TRUE(ini.SchrijfTekst("Gebruik", "LogoBedrijf", "boer.bmp"));
+    EXPECT_EQ(TekstOpSchijf(), "[Farm/company]\nName=Café Müller\nAdress=Dorpsstraße 1\nCity=Eeën €\n"
+                               "[Gebruik]\nLogoBedrijf=boer.bmp\n");
+}
+
+// A file too large to be read, or a write whose sync fails, leaves the file as it was.
+class IniNietGeschrevenTest : public IniBestandTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(IniNietGeschrevenTest, HetBestandBlijftStaan) {
+    const bool teGroot = GetParam();
+    const QByteArray oud = "[Gebruik]\nLogoBedrijf=boer.bmp\n" + QByteArray(teGroot ? 5 << 20 : 0, ';');
+    omg.Schrijf(QStringLiteral("instellingen.ini"), oud);
+    TIniBestand ini(pad);
+    std::optional<TSyncFout> syncFout;
+    if (!teGroot) syncFout.emplace();
+    EXPECT_FALSE(ini.SchrijfTekst("Farm/company", "Name", "De Hoeve"));
+    EXPECT_TRUE(omg.Lees(pad) == oud);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ini, IniNietGeschrevenTest, ::testing::Bool());

@@ -6,6 +6,7 @@
 #include "Dump.h"
 
 #include "NumEdit.h"
+#include "QtPrinten.h"
 #include "StaticText.h"
 #include "Tarvolingrade_u.h"
 #include "TestOmgeving.h"
@@ -260,7 +261,7 @@ TEST_F(AutomatTest, VierBedrijvenEenFout) {
     const QString pad = Verwerk(Tabel({BexBoer("Boer A"), BexBoer("Boer/B:2"),
                                        Met(BexBoer("Kapot"), {{"RAS", "jersey"}}), BexBoer("boer a")}));
     ASSERT_EQ(a->Plannen.size(), 4u);
-    EXPECT_EQ(a->LblMelding1->text(), "4 bedrijven ingelezen en verwerkt");
+    EXPECT_EQ(a->LblMelding1->text(), "4 bedrijven ingelezen, 3 verwerkt");
 
     EXPECT_EQ(
         Regels(Map() + "boeren.out"),
@@ -447,7 +448,7 @@ TEST_F(AutomatTest, OpenBedrijfEerstOpslaanOfAnnuleren) {
 TEST_F(AutomatTest, ResultaattabelNietTeSchrijven) {
     QDir().mkpath(Map() + "boeren.out");
     Verwerk(Tabel({BexBoer("A")}));
-    EXPECT_EQ(Meldingen(), QStringList{"Cannot create file " + Map() + "boeren.out"});
+    EXPECT_EQ(Meldingen(), QStringList{"Cannot create file " + Map() + "boeren.out: Is a directory"});
     EXPECT_EQ(a->LblMelding1->text(), "1 bedrijven ingelezen");
 }
 
@@ -579,12 +580,58 @@ TEST_P(ResultaatDoelTest, WatErStaatBlijftStaan) {
         const TGroottegrens grens(doel ? RLIM_INFINITY : 100);
         a->SchrijfUitvoer();
     }
-    EXPECT_EQ(Meldingen(), QStringList{"Cannot create file " + uit});
+    EXPECT_EQ(Meldingen(), QStringList{"Cannot create file " + uit +
+                                       (doel ? ": Not a regular file" : ": File too large")});
     EXPECT_EQ(Stand(uit), doel ? "<fifo>" : oud);
 }
 
 INSTANTIATE_TEST_SUITE_P(Automat, ResultaatDoelTest,
                          ::testing::Values(std::nullopt, TDoel::Fifo, TDoel::LinkNaarFifo));
+
+TEST_F(AutomatTest, ResultaattabelBlijftStaanAlsDeSyncMislukt) {
+    Verwerk(Tabel({BexBoer("A")}));
+    const QString uit = omg.Schrijf("batch/boeren.out", "oud");
+    {
+        const TSyncFout fout;
+        a->SchrijfUitvoer();
+    }
+    EXPECT_EQ(Meldingen(), QStringList{"Cannot create file " + uit + ": Input/output error"});
+    EXPECT_EQ(omg.Lees(uit), "oud");
+}
+
+// The result table's name leads to the table through a symlink, either way round.
+class TabelAlsResultaatTest : public AutomatTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(TabelAlsResultaatTest, TabelBlijftStaan) {
+    const QByteArray tabel = Tabel({BexBoer("A")});
+    ASSERT_TRUE(QDir().mkpath(Map()));
+    if (GetParam())
+        ASSERT_TRUE(QFile::link(Map() + "boeren.inv", Map() + "boeren.out"));
+    else
+        ASSERT_TRUE(QFile::link(Map() + "boeren.out", Map() + "boeren.inv"));
+    const QString pad = Verwerk(tabel);
+    EXPECT_EQ(Meldingen(), QStringList{"Bestand " + Map() +
+                                       "boeren.out is het invoerbestand zelf en wordt niet overschreven"});
+    EXPECT_EQ(omg.Lees(pad), tabel);
+    EXPECT_EQ(a->LblMelding1->text(), "1 bedrijven ingelezen");
+}
+
+INSTANTIATE_TEST_SUITE_P(Automat, TabelAlsResultaatTest, ::testing::Bool());
+
+// Plans whose dump file or farm files cannot be written are not processed, in the list and
+// in the label alike.
+class NietVerwerktTest : public AutomatTest, public ::testing::WithParamInterface<QStringList> {};
+
+TEST_P(NietVerwerktTest, LijstEnLabelZeggenHetzelfde) {
+    for (const QString& map : GetParam())
+        ASSERT_TRUE(QDir().mkpath(Map() + map));
+    Verwerk(Tabel({BexBoer("A"), BexBoer("B")}));
+    EXPECT_EQ(Lijst().last(), "2 bedrijven niet verwerkt");
+    EXPECT_EQ(a->LblMelding1->text(), "2 bedrijven ingelezen, 0 verwerkt");
+}
+
+INSTANTIATE_TEST_SUITE_P(Automat, NietVerwerktTest,
+                         ::testing::Values(QStringList{"boeren.dmp2"}, QStringList{"A.trv", "B.trv"}));
 
 // A plan whose farm file would be the table itself, by its name or through a symlink.
 class TabelAlsBedrijfsbestandTest : public AutomatTest, public ::testing::WithParamInterface<bool> {};

@@ -180,7 +180,8 @@ TEST_F(CommandoTest, ASaveThatFailsIsNoSave) {
     w->BestandNaam = Pad("map.trv");
     Antwoord(TAntwoord::Ja);
     EXPECT_EQ(VraagOpslaan(*w), TAntwoord::Annuleren);
-    EXPECT_EQ(Meldingen(TBerichtSoort::Fout), QStringList{"Cannot create file " + Pad("map.trv")});
+    EXPECT_EQ(Meldingen(TBerichtSoort::Fout),
+              QStringList{"Cannot create file " + Pad("map.trv") + ": Is a directory"});
     EXPECT_FALSE(w->Opgeslagen);
 }
 
@@ -203,12 +204,27 @@ TEST_P(OpslaanDoelTest, WatErStaatBlijftStaan) {
         const TGroottegrens grens(doel ? RLIM_INFINITY : 1000);
         EXPECT_FALSE(MitOpslaanalsClick(*w));
     }
-    EXPECT_EQ(Meldingen(), QStringList{doel ? "Cannot create file " + pad : "Stream write error"});
+    EXPECT_EQ(Meldingen(), QStringList{doel ? "Cannot create file " + pad + ": Not a regular file"
+                                            : "Stream write error: " + pad + ": File too large"});
     EXPECT_EQ(Stand(pad), doel ? "<fifo>" : oud);
 }
 
 INSTANTIATE_TEST_SUITE_P(Doelen, OpslaanDoelTest,
                          ::testing::Values(std::nullopt, TDoel::Fifo, TDoel::LinkNaarFifo));
+
+TEST_F(CommandoTest, ASaveWhoseSyncFailsKeepsTheOldFile) {
+    const QString pad = Pad("doel.trv");
+    ASSERT_TRUE(SchrijfBestand(*w, pad));
+    const QByteArray oud = omg.Lees(pad);
+    w->EdtNaam->setText("Anders");
+    omg.Berichten->Lijst.clear();
+    {
+        const TSyncFout fout;
+        EXPECT_FALSE(SchrijfBestand(*w, pad));
+    }
+    EXPECT_EQ(Meldingen(), QStringList{"Cannot create file " + pad + ": Input/output error"});
+    EXPECT_TRUE(omg.Lees(pad) == oud);
+}
 
 TEST_F(CommandoTest, ClosingKeepsTheFileAmongTheRecentOnes) {
     const QString pad = Pad("laatste.trv");

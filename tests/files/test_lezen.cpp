@@ -416,18 +416,22 @@ TEST_F(BestandTest, AFailedSaveKeepsTheOldFileAndTheName) {
 
     QDir(omg.Map()).mkdir("in-de-weg.trv");
     omg.Schrijf("bestand", "x");
+    // With the reason of each.
     QStringList mislukt = {Pad("in-de-weg.trv"), Pad("bestand/onder.trv")};
+    QStringList redenen = {"Is a directory", "Not a directory"};
     if (geteuid() != 0) {
         // A folder the user may not write (the superuser may write anywhere).
         QDir(omg.Map()).mkdir("alleenlezen");
         QFile::setPermissions(Pad("alleenlezen"), QFile::ReadOwner | QFile::ExeOwner);
         omg.Schrijf("alleenlezen/x.trv", "oud");
         mislukt << Pad("alleenlezen/x.trv");
+        redenen << "Permission denied";
     }
-    for (const QString& naam : mislukt) {
+    for (qsizetype i = 0; i < mislukt.size(); ++i) {
+        const QString& naam = mislukt[i];
         omg.Berichten->Lijst.clear();
         EXPECT_FALSE(SchrijfBestand(*w, naam)) << naam.toStdString();
-        EXPECT_EQ(Meldingen(), QStringList{"Cannot create file " + naam});
+        EXPECT_EQ(Meldingen(), QStringList{"Cannot create file " + naam + ": " + redenen[i]});
         EXPECT_EQ(w->BestandNaam, oud);
         EXPECT_EQ(w->windowTitle(), titel);
         EXPECT_FALSE(w->Opgeslagen);

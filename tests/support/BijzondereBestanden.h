@@ -1,10 +1,13 @@
 // Files that are hard to read or write, for the tests of refusing and of cutting back.
 #pragma once
 
+#include "Vervangen.h"
+
 #include <QFile>
 #include <QString>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <stdexcept>
@@ -71,6 +74,23 @@ public:
 private:
     rlimit fOud{};
     void (*fSignaal)(int) = nullptr;
+};
+
+// While it lives, bringing a replaced file's data to the disk fails, as a network folder's
+// full disk or quota may first show there.
+class TSyncFout {
+public:
+    TSyncFout()
+        : fOud(ZetSynchroniseer([](int) {
+              errno = EIO;
+              return -1;
+          })) {}
+    ~TSyncFout() { ZetSynchroniseer(fOud); }
+    TSyncFout(const TSyncFout&) = delete;
+    TSyncFout& operator=(const TSyncFout&) = delete;
+
+private:
+    TSynchroniseer fOud;
 };
 
 // What a save must leave alone or write through at a name: a FIFO, a symlink to a FIFO, or
