@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include <sys/stat.h>
+
 // ---------------------------------------------------------------------------------------
 // The print target on a QPrinter
 
@@ -64,8 +66,13 @@ void TQPrinterDoel::Afbreken() {
     const bool pdf = d->Printer.outputFormat() == QPrinter::PdfFormat;
     d->Printer.abort();
     if (d->Painter.isActive()) d->Painter.end();
-    // A PDF file cannot be aborted: what was written of it goes.
-    if (pdf && !d->Printer.outputFileName().isEmpty()) QFile::remove(d->Printer.outputFileName());
+    // A PDF file cannot be aborted: what was written of it goes. Only a regular file is the
+    // job's own; a symlink (or a FIFO, a folder) at the name is the user's and stays.
+    const QString naam = d->Printer.outputFileName();
+    struct stat st {};
+    if (pdf && !naam.isEmpty() && ::lstat(QFile::encodeName(naam).constData(), &st) == 0 &&
+        S_ISREG(st.st_mode))
+        QFile::remove(naam);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -5,15 +5,18 @@
 #include "PrintStandIns.h"
 #include "PrintingQuery.h"
 
+#include "BijzondereBestanden.h"
 #include "QtPrinten.h"
 #include "TestOmgeving.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -188,6 +191,20 @@ TEST(KtPreview, PrinterInstellingKiestDePrinter) {
     const auto* knoppen = dlg->findChild<QDialogButtonBox*>();
     ASSERT_NE(knoppen, nullptr);
     EXPECT_EQ(knoppen->button(QDialogButtonBox::Ok)->text(), "OK");
+}
+
+// A cancelled PDF job leaves a symlink at the name as it is (GeannuleerdePdfVerdwijnt:
+// a file of its own goes).
+TEST(KtPreview, AfgebrokenPdfLaatEenLinkStaan) {
+    QTemporaryDir map;
+    const QString pdf = map.filePath("rapport.pdf");
+    MaakDoel(TDoel::LinkNaarBestand, pdf, "oud");
+    const auto printer = PdfPrinter();
+    printer->setOutputFileName(pdf);
+    TQPrinterDoel doel(*printer);
+    ASSERT_TRUE(doel.Begin());
+    doel.Afbreken();
+    EXPECT_TRUE(QFileInfo(pdf).isSymLink());
 }
 
 TEST(PrintingQuery, TekstenEnAnnuleer) {
