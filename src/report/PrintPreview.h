@@ -51,6 +51,9 @@ public:
 private:
     void TekenPaginas(QPrinter* printer);
     void ToonPagina();
+    // The page in view after a scroll becomes PageNumber, with the label and the buttons.
+    void VolgBeeld();
     std::shared_ptr<TBerichten> fBerichten;
     int fTekenbeurten = 0;
+    bool fBladert = false;
 };

@@ -12,10 +12,12 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -320,6 +322,30 @@ TEST_F(PreviewTest, BladerenEnZoomen) {
     };
     Toon(3);
     EXPECT_EQ(geschilderd, (std::vector<int>{1, 2, 3}));
+}
+
+// Scrolling pages as the buttons do: the label and the buttons follow the page in view.
+TEST_F(PreviewTest, BladerenDoorScrollen) {
+    Bekijk = [](TPrintPreview& v) {
+        QScrollBar* balk = v.Image1->findChild<QGraphicsView*>()->verticalScrollBar();
+        const auto stand = [&v] {
+            return v.LblPage->text() + (v.BtnPrevious->isEnabled() ? " <" : " -") +
+                   (v.BtnNext->isEnabled() ? ">" : "-");
+        };
+        // The middle of page 4 of 9 in the middle of the view; Next goes on from there.
+        balk->setValue((balk->maximum() + balk->pageStep()) * 7 / 18 - balk->pageStep() / 2);
+        QStringList standen{stand()};
+        QTest::mouseClick(v.BtnNext, Qt::LeftButton);
+        standen.append(stand());
+        for (const int waarde : {balk->maximum(), 0}) {
+            balk->setValue(waarde);
+            standen.append(stand());
+        }
+        EXPECT_EQ(standen, (QStringList{"Voorbeeld: Pagina 4 van 9 <>", "Voorbeeld: Pagina 5 van 9 <>",
+                                        "Voorbeeld: Pagina 9 van 9 <-", "Voorbeeld: Pagina 1 van 9 ->"}));
+        return false;
+    };
+    Toon(9);
 }
 
 // Print closes the window with true, Close and the close box with false.
