@@ -10,7 +10,9 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -105,6 +107,23 @@ void TPrintPreview::BtnPreviousClick() {
     BtnNext->setEnabled(true);
     UpdatePageLabel();
     ToonPagina();
+}
+
+void TPrintPreview::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The window manager puts its frame around the window before it first exposes it.
+    if (!fGetoond && windowHandle()) windowHandle()->installEventFilter(this);
+}
+
+bool TPrintPreview::eventFilter(QObject* object, QEvent* event) {
+    if (!fGetoond && object == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        fGetoond = true;
+        object->removeEventFilter(this);
+        // Not while the window handles its expose.
+        if (OnGetoond) QTimer::singleShot(0, this, OnGetoond);
+    }
+    return QDialog::eventFilter(object, event);
 }
 
 void TPrintPreview::ToonPagina() {

@@ -237,6 +237,20 @@ TEST(KtPreview, VoorbeeldPastMetRandInHetScherm) {
     EXPECT_EQ(VoorbeeldMaat(vrij, rand, 0, 700), QSize(1273, 700));
 }
 
+// Once shown, the preview's own frame counts: under openbox on 1024 x 768 the owner's frame
+// (1, 20, 1, 1) made it 1 pixel too tall for a frame with a resize handle (bottom 5). A
+// frame that fits stays; one given size that sticks out is moved in.
+TEST(KtPreview, VoorbeeldPastMetZijnEigenRand) {
+    const QRect vrij(0, 0, 1024, 768);
+    const QRect binnen(QPoint(1, 20), VoorbeeldMaat(vrij.size(), QMargins(1, 20, 1, 1), 0, 0));
+    EXPECT_EQ(VoorbeeldInpassen(vrij, binnen.marginsAdded({1, 20, 1, 5}), binnen, 0, 0),
+              QRect(1, 20, 1019, 740));
+    EXPECT_EQ(VoorbeeldInpassen(vrij, binnen.marginsAdded({1, 20, 1, 1}), binnen, 0, 0), binnen);
+    const QRect gegeven(700, 300, 400, 500);
+    EXPECT_EQ(VoorbeeldInpassen(vrij, gegeven.marginsAdded({1, 20, 1, 5}), gegeven, 400, 500),
+              QRect(623, 263, 400, 500));
+}
+
 class PreviewTest : public ::testing::Test {
 protected:
     void SetUp() override {
