@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include <sys/stat.h>
+
 // ---------------------------------------------------------------------------------------
 // The print target on a QPrinter
 
@@ -64,8 +66,13 @@ void TQPrinterDoel::Afbreken() {
     const bool pdf = d->Printer.outputFormat() == QPrinter::PdfFormat;
     d->Printer.abort();
     if (d->Painter.isActive()) d->Painter.end();
-    // A PDF file cannot be aborted: what was written of it goes.
-    if (pdf && !d->Printer.outputFileName().isEmpty()) QFile::remove(d->Printer.outputFileName());
+    // A PDF file cannot be aborted: what was written of it goes. Only a regular file is the
+    // job's own; a symlink (or a FIFO, a folder) at the name is the user's and stays.
+    const QString naam = d->Printer.outputFileName();
+    struct stat st {};
+    if (pdf && !naam.isEmpty() && ::lstat(QFile::encodeName(naam).constData(), &st) == 0 &&
+        S_ISREG(st.st_mode))
+        QFile::remove(naam);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -145,6 +152,18 @@ QSize VoorbeeldMaat(const QSize& vrij, const QMargins& rand, int breedte, int ho
             hoogte > 0 ? hoogte : vrij.height() - 3 - rand.top() - rand.bottom()};
 }
 
+QRect VoorbeeldInpassen(const QRect& vrij, const QRect& buiten, const QRect& binnen, int breedte,
+                        int hoogte) {
+    if (vrij.contains(buiten)) return binnen;
+    const QMargins rand(binnen.left() - buiten.left(), binnen.top() - buiten.top(),
+                        buiten.right() - binnen.right(), buiten.bottom() - binnen.bottom());
+    const QSize maat = VoorbeeldMaat(vrij.size(), rand, breedte, hoogte);
+    const QSize heel = maat.grownBy(rand);
+    const QPoint plek(std::max(vrij.left(), std::min(buiten.left(), vrij.right() + 1 - heel.width())),
+                      std::max(vrij.top(), std::min(buiten.top(), vrij.bottom() + 1 - heel.height())));
+    return {plek + QPoint(rand.left(), rand.top()), maat};
+}
+
 bool TKtPreview::BeginDoc() {
     bool result = true;
     // Whatever a job before left (a cancelled print dialog) is forgotten.
@@ -184,6 +203,12 @@ bool TKtPreview::BeginDoc() {
                             buiten.right() - binnen.right(), buiten.bottom() - binnen.bottom());
         }
         fPreviewForm->resize(VoorbeeldMaat(vrij.size(), rand, ViewWidth, ViewHeight));
+        // Its own frame may differ (a dialog gets a resize handle a fixed main window lacks):
+        // once it shows, the real one decides.
+        fPreviewForm->OnGetoond = [v = fPreviewForm.data(), vrij, b = ViewWidth, h = ViewHeight] {
+            const QRect binnen = VoorbeeldInpassen(vrij, v->frameGeometry(), v->geometry(), b, h);
+            if (binnen != v->geometry()) v->setGeometry(binnen);
+        };
         fPreviewForm->Begin();
     } else if (result) {
         fDoel = fOmgeving.Doel(Printer());

@@ -18,6 +18,7 @@
 #include <QMargins>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QSize>
 
 #include <functional>
@@ -99,6 +100,10 @@ std::unique_ptr<QDialog> PrinterInstellingDialoog(QWidget* ouder, QPrinter& prin
 // The preview window's inner size: the size given, or where that is 0 the screen's free
 // area less 3 pixels, less the window frame (rand), so that the whole window fits.
 QSize VoorbeeldMaat(const QSize& vrij, const QMargins& rand, int breedte, int hoogte);
+// The preview window's place once shown, from its real frame (buiten) and the window inside
+// it (binnen): when the frame sticks out of the free area, the size is worked out again as
+// VoorbeeldMaat with that frame and the frame is moved inside the area. The inner geometry.
+QRect VoorbeeldInpassen(const QRect& vrij, const QRect& buiten, const QRect& binnen, int breedte, int hoogte);
 
 class TKtPreview : public QObject {
     Q_OBJECT

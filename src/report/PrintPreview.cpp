@@ -1,13 +1,20 @@
 #include "PrintPreview.h"
 
 #include <QComboBox>
+#include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
+
+#include <algorithm>
 
 TPrintPreview::TPrintPreview(QPrinter& printer, std::shared_ptr<TBerichten> berichten, QWidget* parent)
     : QDialog(parent), fBerichten(std::move(berichten)) {
@@ -47,6 +54,10 @@ TPrintPreview::TPrintPreview(QPrinter& printer, std::shared_ptr<TBerichten> beri
     kolom->addWidget(LblPage);
 
     connect(Image1, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* p) { TekenPaginas(p); });
+    // The wheel, the scroll bar and dragging page too. The preview widget has settled on
+    // the page in view before this runs (it listens to the bar first).
+    if (auto* beeld = Image1->findChild<QGraphicsView*>())
+        connect(beeld->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { VolgBeeld(); });
     connect(cbZoom, &QComboBox::activated, this, [this](int) { cbZoomChange(); });
     connect(BtnNext, &QPushButton::clicked, this, [this] { BtnNextClick(); });
     connect(BtnPrevious, &QPushButton::clicked, this, [this] { BtnPreviousClick(); });
@@ -98,8 +109,36 @@ void TPrintPreview::BtnPreviousClick() {
     ToonPagina();
 }
 
+void TPrintPreview::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The window manager puts its frame around the window before it first exposes it.
+    if (!fGetoond && windowHandle()) windowHandle()->installEventFilter(this);
+}
+
+bool TPrintPreview::eventFilter(QObject* object, QEvent* event) {
+    if (!fGetoond && object == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+        fGetoond = true;
+        object->removeEventFilter(this);
+        // Not while the window handles its expose.
+        if (OnGetoond) QTimer::singleShot(0, this, OnGetoond);
+    }
+    return QDialog::eventFilter(object, event);
+}
+
 void TPrintPreview::ToonPagina() {
+    // The page asked for stays the page shown, also where the view cannot scroll it to the
+    // top (the last pages at a small zoom).
+    const QScopedValueRollback bladert(fBladert, true);
     Image1->setCurrentPage(PageNumber);
+}
+
+void TPrintPreview::VolgBeeld() {
+    if (fBladert) return;
+    PageNumber = std::clamp(Image1->currentPage(), 1, std::max(PageCount, 1));
+    BtnPrevious->setEnabled(PageNumber > 1);
+    BtnNext->setEnabled(PageNumber < PageCount);
+    UpdatePageLabel();
 }
 
 // All pages at once, into the printer's preview; the window then shows them at any zoom

@@ -8,6 +8,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class QComboBox;
@@ -48,9 +49,20 @@ public:
     // How often the pages were painted (each time all of them).
     int Tekenbeurten() const { return fTekenbeurten; }
 
+    // Called once, after the window first appears on the screen: its frame is known then.
+    std::function<void()> OnGetoond;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
+
 private:
     void TekenPaginas(QPrinter* printer);
     void ToonPagina();
+    // The page in view after a scroll becomes PageNumber, with the label and the buttons.
+    void VolgBeeld();
     std::shared_ptr<TBerichten> fBerichten;
     int fTekenbeurten = 0;
+    bool fBladert = false;
+    bool fGetoond = false;
 };

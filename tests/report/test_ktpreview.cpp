@@ -5,15 +5,20 @@
 #include "PrintStandIns.h"
 #include "PrintingQuery.h"
 
+#include "BijzondereBestanden.h"
 #include "QtPrinten.h"
 #include "TestOmgeving.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -190,6 +195,20 @@ TEST(KtPreview, PrinterInstellingKiestDePrinter) {
     EXPECT_EQ(knoppen->button(QDialogButtonBox::Ok)->text(), "OK");
 }
 
+// A cancelled PDF job leaves a symlink at the name as it is (GeannuleerdePdfVerdwijnt:
+// a file of its own goes).
+TEST(KtPreview, AfgebrokenPdfLaatEenLinkStaan) {
+    QTemporaryDir map;
+    const QString pdf = map.filePath("rapport.pdf");
+    MaakDoel(TDoel::LinkNaarBestand, pdf, "oud");
+    const auto printer = PdfPrinter();
+    printer->setOutputFileName(pdf);
+    TQPrinterDoel doel(*printer);
+    ASSERT_TRUE(doel.Begin());
+    doel.Afbreken();
+    EXPECT_TRUE(QFileInfo(pdf).isSymLink());
+}
+
 TEST(PrintingQuery, TekstenEnAnnuleer) {
     TfPrintingQuery q;
     q.SetMax(5);
@@ -216,6 +235,20 @@ TEST(KtPreview, VoorbeeldPastMetRandInHetScherm) {
     EXPECT_EQ(VoorbeeldMaat(vrij, QMargins(), 0, 0), QSize(1277, 991));
     EXPECT_EQ(VoorbeeldMaat(vrij, rand, 900, 0), QSize(900, 961));
     EXPECT_EQ(VoorbeeldMaat(vrij, rand, 0, 700), QSize(1273, 700));
+}
+
+// Once shown, the preview's own frame counts: under openbox on 1024 x 768 the owner's frame
+// (1, 20, 1, 1) made it 1 pixel too tall for a frame with a resize handle (bottom 5). A
+// frame that fits stays; one given size that sticks out is moved in.
+TEST(KtPreview, VoorbeeldPastMetZijnEigenRand) {
+    const QRect vrij(0, 0, 1024, 768);
+    const QRect binnen(QPoint(1, 20), VoorbeeldMaat(vrij.size(), QMargins(1, 20, 1, 1), 0, 0));
+    EXPECT_EQ(VoorbeeldInpassen(vrij, binnen.marginsAdded({1, 20, 1, 5}), binnen, 0, 0),
+              QRect(1, 20, 1019, 740));
+    EXPECT_EQ(VoorbeeldInpassen(vrij, binnen.marginsAdded({1, 20, 1, 1}), binnen, 0, 0), binnen);
+    const QRect gegeven(700, 300, 400, 500);
+    EXPECT_EQ(VoorbeeldInpassen(vrij, gegeven.marginsAdded({1, 20, 1, 5}), gegeven, 400, 500),
+              QRect(623, 263, 400, 500));
 }
 
 class PreviewTest : public ::testing::Test {
@@ -303,6 +336,30 @@ TEST_F(PreviewTest, BladerenEnZoomen) {
     };
     Toon(3);
     EXPECT_EQ(geschilderd, (std::vector<int>{1, 2, 3}));
+}
+
+// Scrolling pages as the buttons do: the label and the buttons follow the page in view.
+TEST_F(PreviewTest, BladerenDoorScrollen) {
+    Bekijk = [](TPrintPreview& v) {
+        QScrollBar* balk = v.Image1->findChild<QGraphicsView*>()->verticalScrollBar();
+        const auto stand = [&v] {
+            return v.LblPage->text() + (v.BtnPrevious->isEnabled() ? " <" : " -") +
+                   (v.BtnNext->isEnabled() ? ">" : "-");
+        };
+        // The middle of page 4 of 9 in the middle of the view; Next goes on from there.
+        balk->setValue((balk->maximum() + balk->pageStep()) * 7 / 18 - balk->pageStep() / 2);
+        QStringList standen{stand()};
+        QTest::mouseClick(v.BtnNext, Qt::LeftButton);
+        standen.append(stand());
+        for (const int waarde : {balk->maximum(), 0}) {
+            balk->setValue(waarde);
+            standen.append(stand());
+        }
+        EXPECT_EQ(standen, (QStringList{"Voorbeeld: Pagina 4 van 9 <>", "Voorbeeld: Pagina 5 van 9 <>",
+                                        "Voorbeeld: Pagina 9 van 9 <-", "Voorbeeld: Pagina 1 van 9 ->"}));
+        return false;
+    };
+    Toon(9);
 }
 
 // Print closes the window with true, Close and the close box with false.
