@@ -653,6 +653,19 @@ TEST_P(TabelAlsBedrijfsbestandTest, TabelBlijftStaan) {
 
 INSTANTIATE_TEST_SUITE_P(Automat, TabelAlsBedrijfsbestandTest, ::testing::Bool());
 
+// The guards above know the table by the file a name leads to, not by its spelling: a hard
+// link stands in for another case of the name on a folder that ignores case.
+TEST_F(AutomatTest, ZelfdeBestandNaarWatDeNaamLeidt) {
+    const QString tabel = omg.Schrijf("batch/boeren.inv", "x"), ander = omg.Schrijf("batch/ander.inv", "x");
+    ASSERT_EQ(
+        ::link(QFile::encodeName(tabel).constData(), QFile::encodeName(Map() + "Boeren.inv").constData()), 0);
+    ASSERT_TRUE(QFile::link(tabel, Map() + "boeren.out"));
+    for (const char* naam : {"Boeren.inv", "boeren.out", "./boeren.inv"})
+        EXPECT_TRUE(ZelfdeBestand(Map() + naam, tabel)) << naam;
+    EXPECT_FALSE(ZelfdeBestand(ander, tabel));
+    EXPECT_FALSE(ZelfdeBestand(Map() + "weg", Map() + "weg"));
+}
+
 TEST_F(AutomatTest, TabInDeNaamWordtEenSpatie) {
     Verwerk(Tabel({BexBoer("Boer\tA")}));
     EXPECT_EQ(Regels(Map() + "boeren.out").value(1), "Boer A\t" + kBexCijfers + "\r");
