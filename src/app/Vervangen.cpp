@@ -16,10 +16,6 @@ TSynchroniseer gSynchroniseer = ::fdatasync;
 QString Reden(const QFileDevice& f) {
     return errno != 0 ? qt_error_string(errno) : f.errorString();
 }
-
-TVervangUitslag Mislukt(TVervangen uitkomst, QString reden) {
-    return {uitkomst, std::move(reden)};
-}
 } // namespace
 
 TSynchroniseer ZetSynchroniseer(TSynchroniseer nieuw) {
@@ -32,34 +28,32 @@ TVervangUitslag VervangBestand(const QString& pad, const QByteArray& inhoud) {
     // The temporary file would be renamed over whatever the name leads to, a device too.
     struct stat st {};
     if (::stat(QFile::encodeName(pad).constData(), &st) != 0) {
-        if (errno != ENOENT) return Mislukt(TVervangen::NietGemaakt, qt_error_string(errno));
+        if (errno != ENOENT) return {TVervangen::NietGemaakt, qt_error_string(errno)};
     } else if (S_ISDIR(st.st_mode)) {
-        return Mislukt(TVervangen::NietGemaakt, qt_error_string(EISDIR));
+        return {TVervangen::NietGemaakt, qt_error_string(EISDIR)};
     } else if (!S_ISREG(st.st_mode)) {
-        return Mislukt(TVervangen::NietGemaakt, QStringLiteral("Not a regular file"));
+        return {TVervangen::NietGemaakt, QStringLiteral("Not a regular file")};
     }
     QSaveFile f(pad);
     errno = 0;
-    if (!f.open(QIODevice::WriteOnly)) return Mislukt(TVervangen::NietGemaakt, Reden(f));
+    if (!f.open(QIODevice::WriteOnly)) return {TVervangen::NietGemaakt, Reden(f)};
     errno = 0;
     if (f.write(inhoud) != inhoud.size()) {
         const QString reden = Reden(f);
         f.cancelWriting();
-        return Mislukt(TVervangen::Schrijffout, reden);
+        return {TVervangen::Schrijffout, reden};
     }
     // commit() renames even when its own flush of the last buffered bytes fails (a full
     // disk), and even when its sync fails (on a network folder a full disk or a quota may
     // first show there), so both are done and checked here first.
     errno = 0;
-    bool klaar = f.flush();
-    if (klaar && gSynchroniseer(f.handle()) != 0) klaar = false;
-    if (!klaar) {
+    if (!f.flush() || gSynchroniseer(f.handle()) != 0) {
         const QString reden = Reden(f);
         f.cancelWriting();
-        return Mislukt(TVervangen::NietGemaakt, reden);
+        return {TVervangen::NietGemaakt, reden};
     }
     errno = 0;
-    if (!f.commit()) return Mislukt(TVervangen::NietGemaakt, Reden(f));
+    if (!f.commit()) return {TVervangen::NietGemaakt, Reden(f)};
     return {};
 }
 
