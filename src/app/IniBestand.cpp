@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -33,6 +35,26 @@ bool IsSleutel(const QString& regel, QString* naam = nullptr, QString* waarde = 
 bool Gelijk(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
+
+// The file's text. Windows puts a byte-order mark before a file saved as Unicode text
+// (UTF-16 mostly); without a mark the file is UTF-8 when valid, else in the Windows code
+// page. Returns false when bytes were lost on the way in (an odd byte or a lone surrogate
+// in UTF-16): writing the text back would then lose them for good.
+bool Decodeer(const QByteArray& bytes, QString* tekst) {
+    const std::optional<QStringConverter::Encoding> teken = QStringConverter::encodingForData(bytes);
+    if (teken && *teken != QStringConverter::Utf8) {
+        QStringDecoder lezer(*teken);
+        *tekst = lezer(bytes);
+        const QByteArray terug = QStringEncoder(*teken, QStringConverter::Flag::WriteBom)(*tekst);
+        return !lezer.hasError() && tekst->isValidUtf16() && terug == bytes;
+    }
+    // QString::fromUtf8 drops a UTF-8 mark.
+    QStringDecoder windows("windows-1252");
+    *tekst = bytes.isValidUtf8() ? QString::fromUtf8(bytes)
+             : windows.isValid() ? QString(windows(bytes))
+                                 : QString::fromLatin1(bytes);
+    return true;
+}
 } // namespace
 
 TIniBestand::TIniBestand(QString pad) : fPad(std::move(pad)) {
@@ -47,12 +69,8 @@ TIniBestand::TIniBestand(QString pad) : fPad(std::move(pad)) {
     if (f.size() > kMaxGrootte || !f.open(QIODevice::ReadOnly)) return;
     const QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError) return;
-    fOngelezen = false;
-    // A settings file from Windows is in its code page.
-    QStringDecoder windows("windows-1252");
-    QString tekst = bytes.isValidUtf8() ? QString::fromUtf8(bytes)
-                    : windows.isValid() ? QString(windows(bytes))
-                                        : QString::fromLatin1(bytes);
+    QString tekst;
+    fOngelezen = !Decodeer(bytes, &tekst);
     tekst.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     tekst.replace(u'\r', u'\n');
     fRegels = tekst.split(u'\n');

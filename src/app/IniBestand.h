@@ -1,12 +1,13 @@
 // The settings file: a plain INI file of "[Section]" headers and "Key=Value" lines.
 // Sections and keys are found without regard to case; values are taken as they stand
 // (blanks around them dropped, no quotes or escapes), so "[Farm/company]" and the key
-// "Product Support" keep their form. A file that is no valid UTF-8 is read as Windows-1252
-// and written back as UTF-8. Lines this class does not change, other sections
+// "Product Support" keep their form. A byte-order mark names the file's encoding (UTF-16
+// from Windows); a file without one that is no valid UTF-8 is read as Windows-1252. It is
+// written back as UTF-8. Lines this class does not change, other sections
 // and comments included, are kept. Every write saves the whole file at once (through a
 // temporary file, so a failed write leaves the old file whole); a name that leads to no
 // regular file, a FIFO or device say, is not written, nor is a file that was not read (too
-// large to be a settings file, or unreadable).
+// large to be a settings file, unreadable, or UTF-16 with bytes that do not decode).
 #pragma once
 
 #include <QString>
@@ -47,7 +48,7 @@ private:
 
     QString fPad;
     QStringList fRegels;
-    bool fOngelezen = false; // there is a file, but it was not read
+    bool fOngelezen = false; // there is a file, but it was not read whole
 };
 
 // The settings file to use. AppData + "/Tarvolingrade/Tarvolingrade.ini" when that file

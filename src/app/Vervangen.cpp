@@ -29,10 +29,8 @@ TVervangUitslag VervangBestand(const QString& pad, const QByteArray& inhoud) {
     struct stat st {};
     if (::stat(QFile::encodeName(pad).constData(), &st) != 0) {
         if (errno != ENOENT) return {TVervangen::NietGemaakt, qt_error_string(errno)};
-    } else if (S_ISDIR(st.st_mode)) {
-        return {TVervangen::NietGemaakt, qt_error_string(EISDIR)};
     } else if (!S_ISREG(st.st_mode)) {
-        return {TVervangen::NietGemaakt, QStringLiteral("Not a regular file")};
+        return {TVervangen::NietGemaakt, GeenGewoonBestand(st.st_mode)};
     }
     QSaveFile f(pad);
     errno = 0;
@@ -55,6 +53,10 @@ TVervangUitslag VervangBestand(const QString& pad, const QByteArray& inhoud) {
     errno = 0;
     if (!f.commit()) return {TVervangen::NietGemaakt, Reden(f)};
     return {};
+}
+
+QString GeenGewoonBestand(unsigned modus) {
+    return S_ISDIR(modus) ? qt_error_string(EISDIR) : QStringLiteral("Not a regular file");
 }
 
 QString VervangMelding(const QString& tekst, const QString& pad, const TVervangUitslag& uitslag) {

@@ -30,6 +30,10 @@ QString VervangMelding(const QString& tekst, const QString& pad, const TVervangU
 // leads nowhere is no file of the other's.
 bool ZelfdeBestand(const QString& a, const QString& b);
 
+// Why a name that leads to a folder, FIFO, socket or device (its st_mode) is no file to
+// open or replace.
+QString GeenGewoonBestand(unsigned modus);
+
 // The call that brings a file's data to the disk; tests put a failing one in its place.
 using TSynchroniseer = int (*)(int fd);
 TSynchroniseer ZetSynchroniseer(TSynchroniseer nieuw);

@@ -96,6 +96,7 @@ TGeopend OpenGewoonBestand(QFile& f, const QString& naam, QIODevice::OpenMode mo
     // A FIFO or device is not even opened when it is known beforehand.
     if (::stat(pad.constData(), &st) == 0 && !S_ISREG(st.st_mode)) {
         uitslag.GeenBestand = true;
+        uitslag.Fout = GeenGewoonBestand(st.st_mode);
         return uitslag;
     }
     const bool toevoegen = modus.testFlag(QIODevice::Append);
@@ -113,6 +114,7 @@ TGeopend OpenGewoonBestand(QFile& f, const QString& naam, QIODevice::OpenMode mo
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         uitslag.GeenBestand = true;
+        uitslag.Fout = GeenGewoonBestand(st.st_mode);
         return uitslag;
     }
     // A regular file never waits anyway; reads and writes go on as usual.

@@ -49,7 +49,7 @@ struct TGeopend {
     bool Open = false;        // f holds the file
     bool GeenBestand = false; // refused: a folder, FIFO, socket or device, not a file
     bool Gemaakt = false;     // appending made the file
-    QString Fout;             // the system's reason when it could not be opened at all
+    QString Fout;             // the system's reason when it could not be opened
 };
 // Opens naam as f for reading (QIODevice::ReadOnly) or appending (QIODevice::Append, made
 // when missing; add QIODevice::Unbuffered to write straight through) only when it is a

@@ -179,7 +179,7 @@ void NeemRijOp(TDumpStand& stand, QByteArrayView rij) {
 
 void MeldOpenFout(TBerichten& berichten, const QString& bestand, const TGeopend& open, const char* wat) {
     if (open.GeenBestand)
-        berichten.Fout(QStringLiteral("Cannot open file ") + bestand);
+        berichten.Fout(QStringLiteral("Cannot open file ") + bestand + QStringLiteral(": ") + open.Fout);
     else
         berichten.Fout(
             QStringLiteral("The dump file %1 cannot be %2:\n%3").arg(bestand, QLatin1String(wat), open.Fout));

@@ -2,12 +2,14 @@
 
 #include "PrintPreview.h"
 #include "PrintingQuery.h"
+#include "Vervangen.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -16,16 +18,23 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include <sys/stat.h>
-
 // ---------------------------------------------------------------------------------------
 // The print target on a QPrinter
 
 struct TQPrinterDoel::TData {
     explicit TData(QPrinter& p) : Printer(p) {}
     QPrinter& Printer;
+    // A PDF file is made whole in memory first: only a complete one replaces what stands at
+    // its name, so a cancel or a full disk leaves the earlier file (or a link's target) be.
+    QBuffer Pdf;
+    std::unique_ptr<QPdfWriter> PdfSchrijver;
     QPainter Painter;
     std::unique_ptr<TQtCanvas> Canvas;
+
+    QPagedPaintDevice& Apparaat() {
+        if (PdfSchrijver) return *PdfSchrijver;
+        return Printer;
+    }
 };
 
 TQPrinterDoel::TQPrinterDoel(QPrinter& printer) : d(std::make_unique<TData>(printer)) {}
@@ -35,12 +44,24 @@ TQPrinterDoel::~TQPrinterDoel() {
 }
 
 bool TQPrinterDoel::Begin() {
-    if (!d->Painter.begin(&d->Printer)) return false;
-    const int dpiX = d->Printer.logicalDpiX();
-    const int dpiY = d->Printer.logicalDpiY();
+    const QPrinter& p = d->Printer;
+    if (p.outputFormat() == QPrinter::PdfFormat && !p.outputFileName().isEmpty()) {
+        d->Pdf.open(QIODevice::WriteOnly);
+        // The pages and settings the printer would give the file.
+        d->PdfSchrijver = std::make_unique<QPdfWriter>(&d->Pdf);
+        d->PdfSchrijver->setPdfVersion(p.pdfVersion());
+        d->PdfSchrijver->setResolution(p.resolution());
+        d->PdfSchrijver->setPageLayout(p.pageLayout());
+        d->PdfSchrijver->setTitle(p.docName());
+        d->PdfSchrijver->setCreator(p.creator());
+    }
+    QPagedPaintDevice& apparaat = d->Apparaat();
+    if (!d->Painter.begin(&apparaat)) return false;
+    const int dpiX = apparaat.logicalDpiX();
+    const int dpiY = apparaat.logicalDpiY();
     d->Canvas = std::make_unique<TQtCanvas>(d->Painter, TApparaat::Printer(dpiX, dpiY));
     // The painter's origin is the printable area's corner; the surface measures that area.
-    const QRect bedrukbaar = d->Printer.pageLayout().paintRectPixels(dpiX);
+    const QRect bedrukbaar = apparaat.pageLayout().paintRectPixels(dpiX);
     d->Canvas->PageWidth = bedrukbaar.width() * 1440 / dpiX;
     d->Canvas->PageHeight = bedrukbaar.height() * 1440 / dpiY;
     return true;
@@ -52,27 +73,26 @@ TPreviewCanvas& TQPrinterDoel::Canvas() {
 }
 
 bool TQPrinterDoel::NieuwePagina() {
-    return d->Printer.newPage();
+    return d->Apparaat().newPage();
 }
 
 void TQPrinterDoel::Einde() {
     d->Canvas.reset();
-    if (d->Painter.isActive() && !d->Painter.end())
-        throw std::runtime_error("De afdruk kon niet worden voltooid");
+    if (!d->Painter.isActive()) return;
+    if (!d->Painter.end()) throw std::runtime_error("De afdruk kon niet worden voltooid");
+    if (!d->PdfSchrijver) return;
+    const QString naam = d->Printer.outputFileName();
+    const TVervangUitslag uitslag = VervangBestand(naam, d->Pdf.data());
+    if (uitslag.Uitkomst != TVervangen::Gelukt)
+        throw std::runtime_error(
+            VervangMelding(QStringLiteral("Cannot create file ") + naam, naam, uitslag).toStdString());
 }
 
 void TQPrinterDoel::Afbreken() {
     d->Canvas.reset();
-    const bool pdf = d->Printer.outputFormat() == QPrinter::PdfFormat;
-    d->Printer.abort();
+    // A PDF file was only in memory; nothing of it reaches the disk.
+    if (!d->PdfSchrijver) d->Printer.abort();
     if (d->Painter.isActive()) d->Painter.end();
-    // A PDF file cannot be aborted: what was written of it goes. Only a regular file is the
-    // job's own; a symlink (or a FIFO, a folder) at the name is the user's and stays.
-    const QString naam = d->Printer.outputFileName();
-    struct stat st {};
-    if (pdf && !naam.isEmpty() && ::lstat(QFile::encodeName(naam).constData(), &st) == 0 &&
-        S_ISREG(st.st_mode))
-        QFile::remove(naam);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -4,8 +4,9 @@
 // A client sets PreviewMode and PageCount, then calls BeginDoc; when it returns true,
 // PrintPages; then EndDoc. Printing asks the print dialog for the pages (a range is
 // clipped to 1..PageCount), paints them on the print target with the progress dialog
-// and ends the job, or aborts it when the user cancelled (a cancelled PDF file is
-// removed). The preview shows the pages in the window "Printpreview".
+// and ends the job, or aborts it when the user cancelled. A PDF file is made in memory and
+// replaces what stands at its name only when the job ends, so a cancel or a failure
+// leaves the earlier file as it was. The preview shows the pages in the window "Printpreview".
 //
 // Everything that would open a window or talk to a printer goes through TPrintOmgeving,
 // so tests answer the print dialog, the printer set-up, the preview window and the print

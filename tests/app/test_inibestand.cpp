@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 
 #include "QtPrinten.h"
 
@@ -227,6 +228,30 @@ TEST_F(IniBestandTest, EenBestandInDeWindowsCodetabelHoudtZijnTekens) {
     EXPECT_EQ(TekstOpSchijf(), "[Farm/company]\nName=Café Müller\nAdress=Dorpsstraße 1\nCity=Eeën €\n"
                                "[Gebruik]\nLogoBedrijf=boer.bmp\n");
 }
+
+// A file saved as Unicode text on Windows: UTF-16 with a byte-order mark, in either order.
+class IniUtf16Test : public IniBestandTest,
+                     public ::testing::WithParamInterface<QStringConverter::Encoding> {};
+
+TEST_P(IniUtf16Test, WordtGelezenEnHoudtZijnTekens) {
+    const QByteArray bytes = QStringEncoder(GetParam(), QStringConverter::Flag::WriteBom)(
+        QStringLiteral("[Farm/company]\r\nName=Café Müller\r\nAdress=Dorpsstraße 1\r\nCity=Eeën\r\n"));
+    omg.Schrijf(QStringLiteral("instellingen.ini"), bytes);
+    TIniBestand ini(pad);
+    EXPECT_EQ(ini.LeesTekst("Farm/company", "Adress", ""), "Dorpsstraße 1");
+    ASSERT_TRUE(ini.SchrijfTekst("Gebruik", "LogoBedrijf", "boer.bmp"));
+    EXPECT_EQ(TekstOpSchijf(), "[Farm/company]\nName=Café Müller\nAdress=Dorpsstraße 1\nCity=Eeën\n"
+                               "[Gebruik]\nLogoBedrijf=boer.bmp\n");
+    // A stray byte after the last character would be lost by a write: none is made.
+    omg.Schrijf(QStringLiteral("instellingen.ini"), bytes + 'x');
+    TIniBestand beschadigd(pad);
+    EXPECT_EQ(beschadigd.LeesTekst("Farm/company", "Name", ""), "Café Müller");
+    EXPECT_FALSE(beschadigd.SchrijfTekst("Gebruik", "LogoBedrijf", "boer.bmp"));
+    EXPECT_TRUE(omg.Lees(pad) == bytes + 'x');
+}
+
+INSTANTIATE_TEST_SUITE_P(Ini, IniUtf16Test,
+                         ::testing::Values(QStringConverter::Utf16LE, QStringConverter::Utf16BE));
 
 // A file too large to be read, or a write whose sync fails, leaves the file as it was.
 class IniNietGeschrevenTest : public IniBestandTest, public ::testing::WithParamInterface<bool> {};

@@ -181,7 +181,7 @@ TEST_F(CommandoTest, ASaveThatFailsIsNoSave) {
     Antwoord(TAntwoord::Ja);
     EXPECT_EQ(VraagOpslaan(*w), TAntwoord::Annuleren);
     EXPECT_EQ(Meldingen(TBerichtSoort::Fout),
-              QStringList{"Cannot create file " + Pad("map.trv") + ": Is a directory"});
+              QStringList{"Cannot create file " + Pad("map.trv") + ": " + qt_error_string(EISDIR)});
     EXPECT_FALSE(w->Opgeslagen);
 }
 
@@ -205,7 +205,7 @@ TEST_P(OpslaanDoelTest, WatErStaatBlijftStaan) {
         EXPECT_FALSE(MitOpslaanalsClick(*w));
     }
     EXPECT_EQ(Meldingen(), QStringList{doel ? "Cannot create file " + pad + ": Not a regular file"
-                                            : "Stream write error: " + pad + ": File too large"});
+                                            : "Stream write error: " + pad + ": " + qt_error_string(EFBIG)});
     EXPECT_EQ(Stand(pad), doel ? "<fifo>" : oud);
 }
 
@@ -222,7 +222,7 @@ TEST_F(CommandoTest, ASaveWhoseSyncFailsKeepsTheOldFile) {
         const TSyncFout fout;
         EXPECT_FALSE(SchrijfBestand(*w, pad));
     }
-    EXPECT_EQ(Meldingen(), QStringList{"Cannot create file " + pad + ": Input/output error"});
+    EXPECT_EQ(Meldingen(), QStringList{"Cannot create file " + pad + ": " + qt_error_string(EIO)});
     EXPECT_TRUE(omg.Lees(pad) == oud);
 }
 

@@ -246,7 +246,8 @@ TEST_F(DumpBestandTest, SchrijffoutWordtGemeldEnLaatNietsAchter) {
     EXPECT_FALSE(VoegToe("farm"));
     EXPECT_FALSE(QFile::exists(pad));
     ASSERT_EQ(berichten.Lijst.size(), 2u);
-    EXPECT_EQ(berichten.Lijst[0].Tekst, "Cannot open file " + map.filePath("map.dmp"));
+    EXPECT_EQ(berichten.Lijst[0].Tekst,
+              "Cannot open file " + map.filePath("map.dmp") + ": " + qt_error_string(EISDIR));
     for (const auto& b : berichten.Lijst) {
         EXPECT_EQ(b.Soort, TBerichtSoort::Fout);
         EXPECT_TRUE(b.Tekst.startsWith("The dump file ") || b.Tekst.startsWith("Cannot open file "))
@@ -266,10 +267,10 @@ TEST_F(DumpBestandTest, MisluktSchrijvenLaatHetBestandZoalsHetWas) {
     }
     EXPECT_EQ(Inhoud(map.filePath(QStringLiteral("farms.dmp"))), inhoud);
     EXPECT_FALSE(QFile::exists(nieuw));
-    EXPECT_EQ(
-        berichten.Teksten(TBerichtSoort::Fout),
-        (QStringList{"The dump file " + map.filePath("farms.dmp") + " cannot be written:\nFile too large",
-                     "The dump file " + nieuw + " cannot be written:\nFile too large"}));
+    EXPECT_EQ(berichten.Teksten(TBerichtSoort::Fout),
+              (QStringList{"The dump file " + map.filePath("farms.dmp") + " cannot be written:\n" +
+                               qt_error_string(EFBIG),
+                           "The dump file " + nieuw + " cannot be written:\n" + qt_error_string(EFBIG)}));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -383,7 +384,7 @@ TEST_F(DumpTest, AndereKopGaatDoorBestandsfoutStopt) {
     const QStringList fouten = Meldingen(TBerichtSoort::Fout);
     ASSERT_EQ(fouten.size(), 2);
     EXPECT_EQ(fouten[0], "Error: dumpfile format niet gelijk");
-    EXPECT_EQ(fouten[1], "Cannot open file " + D() + "3");
+    EXPECT_EQ(fouten[1], "Cannot open file " + D() + "3: " + qt_error_string(EISDIR));
 }
 
 TEST_F(DumpTest, MisluktSchrijvenLaatElkBestandZoalsHetWas) {
@@ -417,7 +418,7 @@ TEST_F(DumpTest, FifoAlsDumpbestandMeteenGeweigerd) {
     omg.Dialogen->Antwoorden = {D()};
     w->MitDump->trigger();
     // The other modules' files are not made.
-    EXPECT_EQ(Meldingen(), QStringList{"Cannot open file " + D()});
+    EXPECT_EQ(Meldingen(), QStringList{"Cannot open file " + D() + ": Not a regular file"});
     for (const char* n : {"2", "3", "4"})
         EXPECT_FALSE(QFileInfo::exists(D() + n)) << n;
 }

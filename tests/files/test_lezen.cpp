@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <cerrno>
+
 #include <unistd.h>
 
 namespace {
@@ -418,14 +420,14 @@ TEST_F(BestandTest, AFailedSaveKeepsTheOldFileAndTheName) {
     omg.Schrijf("bestand", "x");
     // With the reason of each.
     QStringList mislukt = {Pad("in-de-weg.trv"), Pad("bestand/onder.trv")};
-    QStringList redenen = {"Is a directory", "Not a directory"};
+    QStringList redenen = {qt_error_string(EISDIR), qt_error_string(ENOTDIR)};
     if (geteuid() != 0) {
         // A folder the user may not write (the superuser may write anywhere).
         QDir(omg.Map()).mkdir("alleenlezen");
         QFile::setPermissions(Pad("alleenlezen"), QFile::ReadOwner | QFile::ExeOwner);
         omg.Schrijf("alleenlezen/x.trv", "oud");
         mislukt << Pad("alleenlezen/x.trv");
-        redenen << "Permission denied";
+        redenen << qt_error_string(EACCES);
     }
     for (qsizetype i = 0; i < mislukt.size(); ++i) {
         const QString& naam = mislukt[i];

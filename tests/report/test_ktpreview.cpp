@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QGraphicsView>
 #include <QLabel>
@@ -195,18 +196,26 @@ TEST(KtPreview, PrinterInstellingKiestDePrinter) {
     EXPECT_EQ(knoppen->button(QDialogButtonBox::Ok)->text(), "OK");
 }
 
-// A cancelled PDF job leaves a symlink at the name as it is (GeannuleerdePdfVerdwijnt:
-// a file of its own goes).
-TEST(KtPreview, AfgebrokenPdfLaatEenLinkStaan) {
-    QTemporaryDir map;
-    const QString pdf = map.filePath("rapport.pdf");
-    MaakDoel(TDoel::LinkNaarBestand, pdf, "oud");
-    const auto printer = PdfPrinter();
-    printer->setOutputFileName(pdf);
-    TQPrinterDoel doel(*printer);
-    ASSERT_TRUE(doel.Begin());
-    doel.Afbreken();
-    EXPECT_TRUE(QFileInfo(pdf).isSymLink());
+// A PDF job cancelled after a page leaves what stood at the name byte for byte: an earlier
+// file, or a symlink and its target (GeannuleerdePdfVerdwijnt: no file where none was).
+TEST(KtPreview, AfgebrokenPdfLaatStaanWatErStond) {
+    for (const bool link : {false, true}) {
+        QTemporaryDir map;
+        const QString pdf = map.filePath("rapport.pdf");
+        MaakDoel(TDoel::LinkNaarBestand, pdf, "oud");
+        if (!link) {
+            ASSERT_TRUE(QFile::remove(pdf) && QFile::rename(pdf + ".doel", pdf));
+        }
+        const auto printer = PdfPrinter();
+        printer->setOutputFileName(pdf);
+        TQPrinterDoel doel(*printer);
+        ASSERT_TRUE(doel.Begin());
+        doel.Canvas().TextOut(0, 0, "pagina 1");
+        ASSERT_TRUE(doel.NieuwePagina());
+        doel.Afbreken();
+        EXPECT_EQ(QFileInfo(pdf).isSymLink(), link);
+        EXPECT_EQ(Stand(pdf), "oud") << link;
+    }
 }
 
 TEST(PrintingQuery, TekstenEnAnnuleer) {

@@ -7,6 +7,7 @@
 #include "PrintStandIns.h"
 #include "PrintingQuery.h"
 
+#include "BijzondereBestanden.h"
 #include "NumEdit.h"
 #include "QtPrinten.h"
 #include "Tarvolingrade_u.h"
@@ -236,17 +237,28 @@ TEST_F(PrintCommandoTest, LiggendGekozenInDePrintdialoog) {
         << info.toStdString();
 }
 
-// A PDF file that cannot be written stops the job with a message; nothing is painted.
-TEST_F(PrintCommandoTest, PdfDatNietKanBeginnen) {
+// A PDF file that cannot be written, in a folder that is not there or over an earlier file
+// on a full disk: the message names file and reason, and the earlier file stays whole.
+class PdfNietTeSchrijvenTest : public PrintCommandoTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(PdfNietTeSchrijvenTest, MeldingEnHetOudeBestandBlijft) {
+    const int reden = GetParam();
     Typ();
     QTemporaryDir map;
-    TPrintOmgeving o = PdfOmgeving(map.filePath("bestaat/niet/rapport.pdf"), log);
+    const QString pdf = map.filePath(reden == ENOENT ? "bestaat/niet/rapport.pdf" : "rapport.pdf");
+    const QByteArray oud(1000, 'x');
+    if (reden == EFBIG) MaakDoel(TDoel::LinkNaarBestand, pdf, oud);
+    TPrintOmgeving o = PdfOmgeving(pdf, log);
     Koppel(std::nullopt, &o);
-    int geschilderd = 0;
-    c->PktPrintPreview.OnPaint = [&](TPreviewCanvas&, int) { ++geschilderd; };
-    w->Actie("MitAfdrukken")->trigger();
-    EXPECT_EQ(omg.Berichten->Teksten(TBerichtSoort::Fout), QStringList{"Afdrukken kan niet beginnen"});
-    EXPECT_EQ(geschilderd, 0);
+    {
+        const TGroottegrens grens(reden == EFBIG ? 20000 : RLIM_INFINITY);
+        w->Actie("MitAfdrukken")->trigger();
+    }
+    EXPECT_EQ(omg.Berichten->Teksten(TBerichtSoort::Fout),
+              QStringList{"Cannot create file " + pdf + ": " + qt_error_string(reden)});
+    EXPECT_EQ(Stand(pdf), reden == EFBIG ? oud : QByteArray());
 }
+
+INSTANTIATE_TEST_SUITE_P(Pdf, PdfNietTeSchrijvenTest, ::testing::Values(ENOENT, EFBIG));
 
 } // namespace
