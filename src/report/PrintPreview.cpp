@@ -57,7 +57,8 @@ TPrintPreview::TPrintPreview(QPrinter& printer, std::shared_ptr<TBerichten> beri
     // The wheel, the scroll bar and dragging page too. The preview widget has settled on
     // the page in view before this runs (it listens to the bar first).
     if (auto* beeld = Image1->findChild<QGraphicsView*>())
-        connect(beeld->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { VolgBeeld(); });
+        connect(beeld->verticalScrollBar(), &QScrollBar::valueChanged, this,
+                [this, balk = beeld->verticalScrollBar()] { VolgBeeld(*balk); });
     connect(cbZoom, &QComboBox::activated, this, [this](int) { cbZoomChange(); });
     connect(BtnNext, &QPushButton::clicked, this, [this] { BtnNextClick(); });
     connect(BtnPrevious, &QPushButton::clicked, this, [this] { BtnPreviousClick(); });
@@ -77,7 +78,13 @@ void TPrintPreview::Begin() {
 }
 
 void TPrintPreview::SetZoom(int Z) {
-    Image1->setZoomFactor(Z / 96.0);
+    // The page shown stays the page shown: the view keeps its centre instead, which at the
+    // end of the scroll may land a pixel short of it and so on the page before the last.
+    {
+        const QScopedValueRollback bladert(fBladert, true);
+        Image1->setZoomFactor(Z / 96.0);
+    }
+    ToonPagina();
 }
 
 void TPrintPreview::UpdatePageLabel() {
@@ -133,9 +140,14 @@ void TPrintPreview::ToonPagina() {
     Image1->setCurrentPage(PageNumber);
 }
 
-void TPrintPreview::VolgBeeld() {
+void TPrintPreview::VolgBeeld(const QScrollBar& balk) {
     if (fBladert) return;
-    PageNumber = std::clamp(Image1->currentPage(), 1, std::max(PageCount, 1));
+    // At either end of the scroll the first or the last page is the one in view, though at a
+    // small zoom the page next to it may show more.
+    const int pagina = balk.value() <= balk.minimum()   ? 1
+                       : balk.value() >= balk.maximum() ? PageCount
+                                                        : Image1->currentPage();
+    PageNumber = std::clamp(pagina, 1, std::max(PageCount, 1));
     BtnPrevious->setEnabled(PageNumber > 1);
     BtnNext->setEnabled(PageNumber < PageCount);
     UpdatePageLabel();

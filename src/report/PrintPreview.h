@@ -16,6 +16,7 @@ class QLabel;
 class QPrinter;
 class QPrintPreviewWidget;
 class QPushButton;
+class QScrollBar;
 
 class TPrintPreview : public QDialog {
     Q_OBJECT
@@ -59,8 +60,9 @@ protected:
 private:
     void TekenPaginas(QPrinter* printer);
     void ToonPagina();
-    // The page in view after a scroll becomes PageNumber, with the label and the buttons.
-    void VolgBeeld();
+    // The page in view after a scroll of balk becomes PageNumber, with the label and the
+    // buttons.
+    void VolgBeeld(const QScrollBar& balk);
     std::shared_ptr<TBerichten> fBerichten;
     int fTekenbeurten = 0;
     bool fBladert = false;

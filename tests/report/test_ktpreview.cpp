@@ -18,6 +18,7 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -349,6 +350,8 @@ TEST_F(PreviewTest, BladerenEnZoomen) {
 
 // Scrolling pages as the buttons do: the label and the buttons follow the page in view.
 TEST_F(PreviewTest, BladerenDoorScrollen) {
+    // Two pages high: at the end of the scroll the page before the last shows whole.
+    kt->ViewHeight = 1400;
     Bekijk = [](TPrintPreview& v) {
         QScrollBar* balk = v.Image1->findChild<QGraphicsView*>()->verticalScrollBar();
         const auto stand = [&v] {
@@ -360,15 +363,43 @@ TEST_F(PreviewTest, BladerenDoorScrollen) {
         QStringList standen{stand()};
         QTest::mouseClick(v.BtnNext, Qt::LeftButton);
         standen.append(stand());
-        for (const int waarde : {balk->maximum(), 0}) {
-            balk->setValue(waarde);
-            standen.append(stand());
-        }
-        EXPECT_EQ(standen, (QStringList{"Voorbeeld: Pagina 4 van 9 <>", "Voorbeeld: Pagina 5 van 9 <>",
-                                        "Voorbeeld: Pagina 9 van 9 <-", "Voorbeeld: Pagina 1 van 9 ->"}));
+        const auto naarDeEinden = [&] {
+            for (const int waarde : {balk->maximum(), balk->minimum()}) {
+                balk->setValue(waarde);
+                standen.append(stand());
+            }
+        };
+        naarDeEinden();
+        // At 25 % the ends too, where the page before the last shows more of itself, also
+        // when the zoom is chosen anew at the last page.
+        emit v.cbZoom->activated(3);
+        naarDeEinden();
+        while (v.BtnNext->isEnabled())
+            QTest::mouseClick(v.BtnNext, Qt::LeftButton);
+        emit v.cbZoom->activated(3);
+        standen.append(stand());
+        const QString eind = "Voorbeeld: Pagina 9 van 9 <-";
+        const QString begin = "Voorbeeld: Pagina 1 van 9 ->";
+        EXPECT_EQ(standen, (QStringList{"Voorbeeld: Pagina 4 van 9 <>", "Voorbeeld: Pagina 5 van 9 <>", eind,
+                                        begin, eind, begin, eind}));
         return false;
     };
     Toon(9);
+}
+
+// Placed partly off the screen, the window moves into the screen's free area once shown.
+TEST_F(PreviewTest, PastZichInAlsHetVerschijnt) {
+    kt->ViewLeft = 300;
+    kt->ViewTop = 200;
+    kt->ViewWidth = kt->ViewHeight = 0;
+    Bekijk = [](TPrintPreview& v) {
+        const QRect vrij = v.screen()->availableGeometry();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return vrij.contains(v.frameGeometry()); }, 2000))
+            << v.frameGeometry().x() << "," << v.frameGeometry().y();
+        EXPECT_EQ(v.frameGeometry().size(), vrij.size() - QSize(3, 3));
+        return false;
+    };
+    Toon(1);
 }
 
 // Print closes the window with true, Close and the close box with false.
