@@ -372,11 +372,12 @@ TEST_F(PreviewTest, BladerenDoorScrollen) {
         naarDeEinden();
         // At 25 % the ends too, where the page before the last shows more of itself, also
         // when the zoom is chosen anew at the last page.
-        emit v.cbZoom->activated(3);
+        KiesAlsGebruiker(v.cbZoom, 3);
+        EXPECT_DOUBLE_EQ(v.Image1->zoomFactor(), 0.25);
         naarDeEinden();
         while (v.BtnNext->isEnabled())
             QTest::mouseClick(v.BtnNext, Qt::LeftButton);
-        emit v.cbZoom->activated(3);
+        KiesAlsGebruiker(v.cbZoom, 3);
         standen.append(stand());
         const QString eind = "Voorbeeld: Pagina 9 van 9 <-";
         const QString begin = "Voorbeeld: Pagina 1 van 9 ->";
