@@ -248,6 +248,15 @@ TEST_P(IniUtf16Test, WordtGelezenEnHoudtZijnTekens) {
     EXPECT_EQ(beschadigd.LeesTekst("Farm/company", "Name", ""), "Café Müller");
     EXPECT_FALSE(beschadigd.SchrijfTekst("Gebruik", "LogoBedrijf", "boer.bmp"));
     EXPECT_TRUE(omg.Lees(pad) == bytes + 'x');
+    // So would a lone surrogate, which UTF-8 cannot hold: the rest is read, nothing written.
+    const QByteArray los = QStringEncoder(GetParam(), QStringConverter::Flag::WriteBom)(
+        QStringLiteral("[Farm/company]\r\nName=Café Müller\r\nCity=Ee") + QChar(0xD800) +
+        QStringLiteral("n\r\nAdress=Dorpsstraße 1\r\n"));
+    omg.Schrijf(QStringLiteral("instellingen.ini"), los);
+    TIniBestand surrogaat(pad);
+    EXPECT_EQ(surrogaat.LeesTekst("Farm/company", "Adress", ""), "Dorpsstraße 1");
+    EXPECT_FALSE(surrogaat.SchrijfTekst("Gebruik", "LogoBedrijf", "boer.bmp"));
+    EXPECT_TRUE(omg.Lees(pad) == los);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ini, IniUtf16Test,
