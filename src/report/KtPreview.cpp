@@ -59,7 +59,11 @@ bool TQPrinterDoel::Begin() {
     if (!d->Painter.begin(&apparaat)) return false;
     const int dpiX = apparaat.logicalDpiX();
     const int dpiY = apparaat.logicalDpiY();
-    d->Canvas = std::make_unique<TQtCanvas>(d->Painter, TApparaat::Printer(dpiX, dpiY));
+    TApparaat opPapier = TApparaat::Printer(dpiX, dpiY);
+    // A printer prints grayscale itself, as did its own PDF output; the writer has no
+    // colour mode, so the surface paints the grey.
+    opPapier.Grijs = d->PdfSchrijver && p.colorMode() == QPrinter::GrayScale;
+    d->Canvas = std::make_unique<TQtCanvas>(d->Painter, opPapier);
     // The painter's origin is the printable area's corner; the surface measures that area.
     const QRect bedrukbaar = apparaat.pageLayout().paintRectPixels(dpiX);
     d->Canvas->PageWidth = bedrukbaar.width() * 1440 / dpiX;

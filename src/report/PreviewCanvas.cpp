@@ -30,7 +30,29 @@ namespace {
 int Afgerond(long double x) {
     return static_cast<int>(std::nearbyint(x));
 }
+
+// The picture in its greys, transparency kept.
+QImage Grijstinten(const QImage& beeld) {
+    QImage grijs =
+        beeld.convertToFormat(beeld.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    for (int y = 0; y < grijs.height(); ++y) {
+        auto* regel = reinterpret_cast<QRgb*>(grijs.scanLine(y));
+        for (int x = 0; x < grijs.width(); ++x) {
+            const int g = qGray(regel[x]);
+            regel[x] = qRgba(g, g, g, qAlpha(regel[x]));
+        }
+    }
+    return grijs;
+}
 } // namespace
+
+// A colour's grey is qGray of it, the grey Qt's own PDF engine prints in grayscale.
+QColor TQtCanvas::Kleur(TKleur kleur) const {
+    const QColor c = QtKleur(kleur);
+    if (!fApparaat.Grijs) return c;
+    const int grijs = qGray(c.rgb());
+    return {grijs, grijs, grijs};
+}
 
 int TQtCanvas::ScaleX(int x) const {
     return Afgerond((static_cast<long double>(x) + fApparaat.OffsetX) * fApparaat.PixelsPerTwipX);
@@ -54,12 +76,12 @@ QFont TQtCanvas::QtFont(int dpi) const {
 void TQtCanvas::TextOut(int X, int Y, const QString& S) {
     const QFont f = QtFont(fApparaat.DevicePixelsPerInch);
     fPainter.setFont(f);
-    fPainter.setPen(QtKleur(Font.Color));
+    fPainter.setPen(Kleur(Font.Color));
     if (Brush.Clear) {
         fPainter.setBackgroundMode(Qt::TransparentMode);
     } else {
         fPainter.setBackgroundMode(Qt::OpaqueMode);
-        fPainter.setBackground(QtKleur(Brush.Color));
+        fPainter.setBackground(Kleur(Brush.Color));
     }
     // The painter places text by its baseline; the surface by the top of its cell.
     const QFontMetrics fm(f, fPainter.device());
@@ -84,9 +106,9 @@ int TQtCanvas::TextHeight(const QString& /*S*/) {
 void TQtCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
     const QRect r(QPoint(ScaleX(X1), ScaleY(Y1)), QPoint(ScaleX(X2) - 1, ScaleY(Y2) - 1));
     if (r.isEmpty()) return;
-    if (!Brush.Clear) fPainter.fillRect(r, QtKleur(Brush.Color));
+    if (!Brush.Clear) fPainter.fillRect(r, Kleur(Brush.Color));
     if (Pen.Style != TPenStijl::Clear) {
-        QPen pen(QtKleur(Pen.Color));
+        QPen pen(Kleur(Pen.Color));
         pen.setCosmetic(true);
         pen.setStyle(Pen.Style == TPenStijl::Dash ? Qt::DashLine : Qt::SolidLine);
         fPainter.setPen(pen);
@@ -98,7 +120,7 @@ void TQtCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
 void TQtCanvas::StretchDraw(const TTwipsRect& R, const QImage& G) {
     const QRect r(QPoint(ScaleX(R.Left), ScaleY(R.Top)), QPoint(ScaleX(R.Right) - 1, ScaleY(R.Bottom) - 1));
     if (G.isNull() || r.isEmpty()) return;
-    fPainter.drawImage(r, G);
+    fPainter.drawImage(r, fApparaat.Grijs ? Grijstinten(G) : G);
 }
 
 void TQtCanvas::NieuwVel(int pixelBreedte, int pixelHoogte) {

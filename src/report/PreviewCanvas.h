@@ -85,7 +85,7 @@ public:
     virtual void StretchDraw(const TTwipsRect& R, const QImage& G) = 0;
 };
 
-// How twips map onto a QPainter's device.
+// How twips and colours map onto a QPainter's device.
 struct TApparaat {
     // Device pixels per twip.
     long double PixelsPerTwipX = 0;
@@ -97,6 +97,9 @@ struct TApparaat {
     // The resolution text is drawn at, and the printer's, at which it is measured.
     int DevicePixelsPerInch = 0;
     int PrinterPixelsPerInch = 0;
+    // Every colour painted as its grey, pictures too: for a device that cannot print in
+    // grayscale by itself what the user chose grayscale for.
+    bool Grijs = false;
 
     // A device whose origin is the printable area's corner, at dpi in both directions.
     static TApparaat Printer(int dpiX, int dpiY);
@@ -124,6 +127,7 @@ public:
 
 private:
     QFont QtFont(int dpi) const;
+    QColor Kleur(TKleur kleur) const;
     QPainter& fPainter;
     TApparaat fApparaat;
 };

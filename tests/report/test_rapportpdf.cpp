@@ -37,6 +37,8 @@ protected:
         o.PrintDialoog = [this](QWidget*, QPrinter& printer, int aantal) -> std::optional<TAfdrukKeuze> {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(pdf);
+            if (Papier) printer.setPageSize(*Papier);
+            printer.setColorMode(Kleurmodus);
             printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
             return TAfdrukKeuze{1, aantal, {}};
         };
@@ -58,6 +60,9 @@ protected:
     TRapportCommandos* c = nullptr;
     QTemporaryDir map;
     QString pdf;
+    // What the user chooses in the print dialog besides the file.
+    std::optional<QPageSize> Papier;
+    QPrinter::ColorMode Kleurmodus = QPrinter::Color;
 };
 
 // 7, 9, 9, 10 and 11 pages with one page per stock section, each page kind in its place.
@@ -181,6 +186,47 @@ TEST_F(RapportPdf, KleurenVanDeBexPagina) {
                 EXPECT_EQ(tellen[int(t)], 0) << tekst << " tint " << int(t);
             }
     }
+}
+
+// Another paper chosen in the print dialog is the PDF's paper.
+TEST_F(RapportPdf, PapierUitDePrintdialoog) {
+    const std::pair<QPageSize::PageSizeId, const char*> gevallen[] = {
+        {QPageSize::Letter, "612 x 792 pts (letter)"}, {QPageSize::A5, "420 x 595 pts (A5)"}};
+    for (const auto& [papier, maat] : gevallen) {
+        Papier = QPageSize(papier);
+        Druk(QStringLiteral("BEX"));
+        const QString info = Poppler("pdfinfo", {pdf});
+        EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+" + QRegularExpression::escape(maat))))
+            << info.toStdString();
+    }
+}
+
+// Grayscale chosen in the print dialog: no colour on any page, logo included, and a band in
+// the grey a printer gives its colour.
+TEST_F(RapportPdf, GrijsGekozenInDePrintdialoog) {
+    Kleurmodus = QPrinter::GrayScale;
+    Druk(QStringLiteral("BEX + BEA + BEP + BEN"));
+    Poppler("pdftoppm", {"-png", "-r", "50", pdf, map.filePath("grijs")});
+    for (int p = 1; p <= 11; ++p) {
+        const QImage beeld(map.filePath(QStringLiteral("grijs-%1.png").arg(p, 2, 10, QLatin1Char('0'))));
+        ASSERT_FALSE(beeld.isNull()) << p;
+        int kleur = 0;
+        for (int y = 0; y < beeld.height(); ++y)
+            for (int x = 0; x < beeld.width(); ++x) {
+                const QRgb c = beeld.pixel(x, y);
+                kleur += qRed(c) != qGreen(c) || qGreen(c) != qBlue(c);
+            }
+        EXPECT_EQ(kleur, 0) << "page " << p;
+    }
+    const TWoord* titel = nullptr;
+    const std::vector<TWoord> woorden = Woorden(pdf, 2);
+    for (const TWoord& wd : woorden)
+        if (wd.Tekst == "Results" && !titel) titel = &wd;
+    ASSERT_TRUE(titel);
+    const QImage bex(map.filePath("grijs-02.png"));
+    const QPointF band = (titel->Box.center() + QPointF(200, 0)) * 50 / 72;
+    EXPECT_EQ(QColor(bex.pixel(band.toPoint())),
+              QColor(qGray(153, 221, 255), qGray(153, 221, 255), qGray(153, 221, 255)));
 }
 
 } // namespace
