@@ -22,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -218,15 +219,14 @@ TEST_F(RapportPdf, GrijsGekozenInDePrintdialoog) {
             }
         EXPECT_EQ(kleur, 0) << "page " << p;
     }
-    const TWoord* titel = nullptr;
     const std::vector<TWoord> woorden = Woorden(pdf, 2);
-    for (const TWoord& wd : woorden)
-        if (wd.Tekst == "Results" && !titel) titel = &wd;
-    ASSERT_TRUE(titel);
-    const QImage bex(map.filePath("grijs-02.png"));
+    const auto titel =
+        std::find_if(woorden.begin(), woorden.end(), [](const TWoord& wd) { return wd.Tekst == "Results"; });
+    ASSERT_NE(titel, woorden.end());
     const QPointF band = (titel->Box.center() + QPointF(200, 0)) * 50 / 72;
-    EXPECT_EQ(QColor(bex.pixel(band.toPoint())),
-              QColor(qGray(153, 221, 255), qGray(153, 221, 255), qGray(153, 221, 255)));
+    const int grijs = qGray(153, 221, 255);
+    EXPECT_EQ(QColor(QImage(map.filePath("grijs-02.png")).pixel(band.toPoint())),
+              QColor(grijs, grijs, grijs));
 }
 
 } // namespace
